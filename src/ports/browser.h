@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zentrova {
+
+// One element of the first form of the current page (form capture, manual submission).
+struct FormElement {
+  std::string name;
+  std::string value;
+  std::string tagName;
+  std::vector<std::string> options;
+};
+
+// The embedded browser that submissions, the service status page and link extraction go
+// through. All texts are Windows-1252 bytes, like everything else in the core; the platform
+// converts at its edge.
+//
+// Contract:
+// - WritePage replaces the current document by the given HTML. Loading that page is never
+//   reported as a completed navigation: only what follows (a submitted form's reply, a page
+//   navigated to) is.
+// - SubmitFirstForm submits the first form of the written page as soon as that page has
+//   finished loading, so the written page's own load can never be taken for the reply.
+// - BodyText, Links and FirstFormElements describe the page whose completion was reported
+//   last; they are ready when the completion callbacks run.
+class Browser {
+ public:
+  struct Events {
+    // Address of the page reached and the HTTP status of its main document (0 when unknown,
+    // for example a local file or a connection failure).
+    std::function<void(const std::string& url, int httpStatus)> navigationCompleted;
+    std::function<void(const std::string& url)> documentCompleted;
+  };
+
+  virtual ~Browser() = default;
+
+  virtual void WritePage(const std::string& html) = 0;
+  virtual void SubmitFirstForm() = 0;
+  // A web address, or a local file given by its full path.
+  virtual void Navigate(const std::string& address) = 0;
+  virtual void Stop() = 0;
+
+  virtual std::string BodyText() const = 0;
+  // Addresses of the page's links, resolved by the document.
+  virtual std::vector<std::string> Links() const = 0;
+  virtual std::vector<FormElement> FirstFormElements() const = 0;
+
+  // Puts text into the element that has the focus (the manual submission page's paste menu).
+  virtual void PasteIntoFocusedElement(const std::string& text) = 0;
+
+  Events events;
+};
+
+}  // namespace zentrova

@@ -1,0 +1,3 @@
+# Sources of the core's ports/ folder: interfaces only.
+target_sources(zentrova_core PRIVATE
+)

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace zentrova {
+
+// What the submission browser is doing.
+enum BrowserTaskCode : int {
+  kBrowserStopped = 0,
+  kAwaitingReply = 1,
+  kReplyTaken = 11,
+  kServiceStatusRequested = 380,
+};
+
+struct RunState {
+  int currentEngine = 0;
+  int deepLinkCounter = 0;
+  int browserTask = kBrowserStopped;
+  bool onlineConfirmed = false;
+  bool serviceChecked = false;
+};
+
+// The "Online Registration" frame and the four step lamps of the registration page.
+struct ProgressPanel {
+  std::string engineInProcess;           // Label20
+  std::string linkInProcess;             // Label42
+  std::string deepLinkCount = "0";       // Label44
+  std::string currentDate;               // Label36
+  std::string startedTime = "00:00:00";  // Label37
+  std::string currentTime = "00:00:00";  // Label38
+  std::array<bool, 4> lamps{};
+};
+
+// Enabled state of the controls of the three long activities.
+struct BusyControls {
+  bool extractFromWeb = true;      // Form99 "Extract" (web site)
+  bool extractStop = false;        // Form99 "Stop"
+  bool runBatch = true;            // Command10 "&Run Session Batch"
+  bool batchStop = false;          // Command11 batch "&Stop"
+  bool batchFrame = true;          // frame "Session Batch List"
+  bool deepPromotionFrame = true;  // the deep-promotion link frame
+  bool goToEngineAllowed = true;   // "&Go to Search Engine" (also needs a home address)
+  bool runRegistration = true;     // Command25 "&Run Online Registration"
+  bool registrationStop = false;   // Command7 online "&Stop"
+  bool loadList = true;            // "Load List"
+  bool saveList = true;            // "Save List"
+};
+
+}  // namespace zentrova

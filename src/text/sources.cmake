@@ -1,0 +1,3 @@
+# Sources of the core's text/ folder.
+target_sources(zentrova_core PRIVATE
+)

@@ -1,0 +1,44 @@
+#include "support/test_program.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace zentrova::testing {
+
+TestProgram::TestProgram() {
+  std::random_device random;
+  root = std::filesystem::temp_directory_path() /
+         ("zentrova-test-" + std::to_string(random()) + std::to_string(random()));
+  std::filesystem::create_directories(root / "app" / "LOG");
+  std::filesystem::create_directories(root / "app" / "SESSIONS");
+  std::filesystem::create_directories(root / "data");
+  program.folders.appFolder = (root / "app").string() + "/";
+  program.folders.dataFolder = (root / "data").string() + "/";
+  program.ports.browser = &browser;
+  program.ports.dialogs = &dialogs;
+  program.ports.settings = &settings;
+  program.ports.clock = &clock;
+  program.ports.replyTimer = &replyTimer;
+  program.ports.clockTimer = &clockTimer;
+  program.ports.clipboard = &clipboard;
+  program.ports.shell = &shell;
+  program.ports.exitProgram = [this] { ++exitCount; };
+}
+
+TestProgram::~TestProgram() {
+  std::error_code ignored;
+  std::filesystem::remove_all(root, ignored);
+}
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace zentrova::testing

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "program/program.h"
+#include "support/fake_ports.h"
+
+namespace zentrova::testing {
+
+// A Program wired to fake ports, with its own empty AppFolder (LOG/ and SESSIONS/ made)
+// under a fresh temporary folder that is removed afterwards.
+class TestProgram {
+ public:
+  TestProgram();
+  ~TestProgram();
+  TestProgram(const TestProgram&) = delete;
+  TestProgram& operator=(const TestProgram&) = delete;
+
+  Program program;
+  FakeBrowser browser;
+  FakeDialogs dialogs;
+  FakeSettings settings;
+  FakeClock clock;
+  FakeTimer replyTimer;
+  FakeTimer clockTimer;
+  FakeClipboard clipboard;
+  FakeShell shell;
+  int exitCount = 0;
+
+  std::filesystem::path root;  // the temporary folder; AppFolder is root / "app"
+  std::string AppPath(const std::string& relative) const {
+    return program.folders.appFolder + relative;
+  }
+};
+
+// Reads a whole file as bytes; empty when it cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& path);
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
+}  // namespace zentrova::testing

@@ -1,0 +1,3 @@
+# Unit tests of session/.
+target_sources(zentrova_unit_tests PRIVATE
+)

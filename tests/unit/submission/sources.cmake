@@ -1,0 +1,3 @@
+# Unit tests of submission/.
+target_sources(zentrova_unit_tests PRIVATE
+)
