@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+#include "program/program.h"
+
+namespace zentrova {
+
+std::string MakeNewFileName(Program& program, int n);
+
+}  // namespace zentrova

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "program/program.h"
+
+namespace zentrova {
+
+enum FileDialogKind : int {
+  kHtmlFiles = 1,
+  kSessionFiles = 2,
+  kEngineListFiles = 10,
+  kAnyFiles = 11
+};
+
+std::string ValidSuggestion(const std::string& name);
+// Full path, or empty when cancelled; sets LastOpenedFileName on success.
+std::string OpenFileDialog(Program& program, int kind, const std::string& suggestion);
+// Full path ending in "." + extension (letter case ignored), or empty when cancelled; asks
+// before replacing an existing file.
+std::string SaveFileDialog(Program& program, const std::string& suggestion,
+                           const std::string& extension);
+
+}  // namespace zentrova

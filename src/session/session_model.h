@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "program/program.h"
+
+namespace zentrova {
+
+// Document state.
+void MarkSessionChanged(Program& program);
+// Caption, CurrentSessionFile, the remembered "Initialization"/"Session" value when
+// `remember`, and SessionSaved = true.
+void SetCurrentSessionFile(Program& program, const std::string& path, bool remember);
+
+// Copies between the editing view (ProfileEditor) and ProfileValues.
+void CollectSession(Program& program);
+void ShowSession(Program& program);
+void ResetProfile(Program& program);
+
+// Edits made in the editing view; a change of text or a click marks the session changed.
+void SetBoxText(Program& program, int slot, const std::string& text);
+void ClickCheckBox(Program& program, int checkBox, int value);  // checkBox 3, 4 or 5
+// Whether a check box of the editing view is ticked (value 1) right now.
+bool CheckBoxTicked(const Program& program, int checkBox);
+
+// The slots that have a profile box, in the order the session copies them.
+const std::vector<int>& ProfileBoxSlots();
+
+}  // namespace zentrova

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "program/program.h"
+
+namespace zentrova {
+
+inline constexpr int kServiceStatusUrlFirstHalf = 23;
+inline constexpr int kServiceStatusUrlSecondHalf = 25;
+
+// The per-character unscrambling rule shared by the string table and the database.
+std::string RestoreText(const std::string& stored);
+// Its inverse, for the tools that write scrambled files; nothing when a character cannot be
+// stored (codes 0, 1 and 255).
+std::optional<std::string> ScrambleText(const std::string& text);
+
+std::string NormaliseUrl(const std::string& text);
+
+// Reads a string table file into stored (scrambled) texts by id; nothing when malformed.
+std::optional<std::map<int, std::string>> ReadStringTableFile(const std::string& path);
+bool WriteStringTableFile(const std::string& path, const std::map<int, std::string>& stored);
+
+// The restored text of an entry; empty when the table has no such id.
+std::string LoadText(const Program& program, int id);
+std::string ServiceStatusUrl(const Program& program);
+
+}  // namespace zentrova

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zentrova::tool {
+
+// Exit codes of every subcommand.
+inline constexpr int kSuccess = 0;
+inline constexpr int kFileError = 1;  // a file that cannot be read or is malformed
+inline constexpr int kUsageError = 2;
+
+// One subcommand: `zentrova-tool NAME ARGS…`. `run` gets the arguments after NAME.
+struct ToolCommand {
+  const char* name;
+  const char* usage;
+  int (*run)(const std::vector<std::string>& args);
+};
+
+// Prints "zentrova-tool: " + message on standard error and returns `code`.
+int Fail(int code, const std::string& message);
+
+}  // namespace zentrova::tool
