@@ -24,7 +24,7 @@ struct FormElement {
 //   navigated to) is.
 // - SubmitFirstForm submits the first form of the written page as soon as that page has
 //   finished loading, so the written page's own load can never be taken for the reply.
-// - BodyText, Links and FirstFormElements describe the page whose completion was reported
+// - BodyText, Links, FirstFormElements and PageSource describe the page whose completion was reported
 //   last; they are ready when the completion callbacks run.
 class Browser {
  public:
@@ -47,6 +47,8 @@ class Browser {
   // Addresses of the page's links, resolved by the document.
   virtual std::vector<std::string> Links() const = 0;
   virtual std::vector<FormElement> FirstFormElements() const = 0;
+  // The text of the current document as it came from the server or file (an XML sitemap, say).
+  virtual std::string PageSource() const = 0;
 
   // Puts text into the element that has the focus (the manual submission page's paste menu).
   virtual void PasteIntoFocusedElement(const std::string& text) = 0;

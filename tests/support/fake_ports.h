@@ -21,6 +21,7 @@ class FakeBrowser : public Browser {
   std::string BodyText() const override { return bodyText; }
   std::vector<std::string> Links() const override { return links; }
   std::vector<FormElement> FirstFormElements() const override { return formElements; }
+  std::string PageSource() const override { return pageSource; }
   void PasteIntoFocusedElement(const std::string& text) override { pasted.push_back(text); }
 
   // Shows a page and reports its navigation as the real browser would.
@@ -44,6 +45,7 @@ class FakeBrowser : public Browser {
   std::string bodyText;
   std::vector<std::string> links;
   std::vector<FormElement> formElements;
+  std::string pageSource;
 };
 
 struct ShownMessage {

@@ -1,0 +1,1 @@
+# The submission database, the string table and the installation defaults.

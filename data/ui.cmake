@@ -1,0 +1,1 @@
+# Help pages and pictures of the windows.
