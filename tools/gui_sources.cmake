@@ -1,0 +1,1 @@
+# Subcommands that need the embedded browser (built only with ZENTROVA_GUI).
