@@ -7,5 +7,11 @@
 namespace zentrova::tool {
 
 int KeywordsCommand(const std::vector<std::string>& args);
+int FormCommand(const std::vector<std::string>& args);
+int DbCommand(const std::vector<std::string>& args);
+int StringsCommand(const std::vector<std::string>& args);
+int SessionCommand(const std::vector<std::string>& args);
+// Built only with the embedded browser (ZENTROVA_BROWSER_COMMANDS).
+int RunCommand(const std::vector<std::string>& args);
 
 }  // namespace zentrova::tool

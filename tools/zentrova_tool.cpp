@@ -7,12 +7,6 @@
 #include "tool_commands.h"
 
 namespace zentrova::tool {
-
-int Fail(int code, const std::string& message) {
-  std::cerr << "zentrova-tool: " << message << '\n';
-  return code;
-}
-
 namespace {
 
 const ToolCommand kCommands[] = {

@@ -12,4 +12,11 @@ void ContinueSessionBatch(Program& program);
 void LoadBatchList(Program& program);
 void SaveBatchList(Program& program);
 
+// "&Run Session Batch" and the batch "&Stop".
+void RunSessionBatch(Program& program);
+void StopSessionBatch(Program& program);
+// Opens the session at the batch position and starts its queue, or ends the batch.
+void ProcessNextBatchSession(Program& program);
+void FinishSessionBatch(Program& program);
+
 }  // namespace zentrova

@@ -7,15 +7,20 @@
 namespace zentrova {
 
 inline constexpr char kDatabaseFileName[] = "kelvox.dll";
+// The manual submission page, rebuilt from the database at every start.
+inline constexpr char kManualPageFileName[] = "manual.htm";
 
 // The database file in use: AppFolder's when there is one, else the installation's.
 std::string DatabasePath(const Program& program);
+// Full path of the manual submission page in AppFolder's SESSIONS folder.
+std::string ManualPagePath(const Program& program);
 
 // Fills the engine table and the category groups, writes "SESSIONS/manual.htm". A missing or
 // malformed file shows the corrupted-database message and ends the program; false then.
 bool LoadSubmissionDatabase(Program& program, const std::string& path);
 
-void AddCategoryGroup(Program& program, const std::string& title, int profileField);
-void AddCategoryEntry(Program& program, const std::string& value, const std::string& caption);
+// The loader's two steps of building the category groups; the texts are taken over.
+void AddCategoryGroup(Program& program, std::string title, int profileField);
+void AddCategoryEntry(Program& program, std::string value, std::string caption);
 
 }  // namespace zentrova

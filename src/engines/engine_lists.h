@@ -24,4 +24,9 @@ void SelectEngineGroup(Program& program, SortedList& list, int code, bool select
 // A click on (or the space bar at) a row of the engine list toggles its mark.
 void ToggleEngineMark(Program& program, int row);
 
+// The group popup menu: "Select" and "Clear" choose the mode, an entry applies its group to
+// the engine list.
+void BeginGroupSelection(Program& program, bool select);
+void ChooseEngineGroup(Program& program, int code);
+
 }  // namespace zentrova

@@ -1,3 +1,4 @@
 # Sources of the core's meta/ folder.
 target_sources(zentrova_core PRIVATE
+  meta/meta_generator.cpp
 )

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "program/program.h"
 
@@ -20,5 +21,9 @@ std::string OpenFileDialog(Program& program, int kind, const std::string& sugges
 // before replacing an existing file.
 std::string SaveFileDialog(Program& program, const std::string& suggestion,
                            const std::string& extension);
+
+// What the two dialogs show, decided here so that the platform only has to show it.
+FileDialogRequest OpenFileRequest(const Program& program, int kind, const std::string& suggestion);
+std::vector<FileType> SaveFileTypes(const std::string& extension);
 
 }  // namespace zentrova

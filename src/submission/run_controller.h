@@ -6,10 +6,30 @@ namespace zentrova {
 
 enum Activity : int { kBatchActivity = 1, kRegistrationActivity = 2, kExtractionActivity = 3 };
 
+// Verdicts handed to FinishSubmission.
+enum SubmissionOutcome : int { kSubmissionSucceeded = -1, kSubmissionFailed = 0 };
+
+inline constexpr int kReplyTimeoutMilliseconds = 30000;
+inline constexpr int kClockIntervalMilliseconds = 1000;
+// Deep links beyond this many are never submitted.
+inline constexpr int kMaxDeepLinksPerEngine = 25;
+
 void StartOnlineRegistration(Program& program);
 void StopOnlineRegistration(Program& program);
 void NextSubmission(Program& program);
 void SetBusyControls(Program& program, int activity, bool busy);
 void ShowRunStep(Program& program, int step);
+
+void RequestServiceStatus(Program& program);
+// 0: nothing is left; -1: an engine's main page; n > 0: deep link n of the same engine.
+int SelectNextSubmission(Program& program);
+void StartSubmission(Program& program);
+void FinishSubmission(Program& program, int outcome);
+// phase: kDeepLinkPhase or kMainPagePhase; code: kSuccessful or kFailed.
+void RecordResult(Program& program, int phase, int code);
+
+// Timer ticks: the reply time-out and the progress panel's clock.
+void OnReplyTimeout(Program& program);
+void OnClockTick(Program& program);
 
 }  // namespace zentrova

@@ -1,4 +1,15 @@
 # Sources of the core's submission/ folder.
 target_sources(zentrova_core PRIVATE
+  submission/busy_controls.cpp
+  submission/html_escape.cpp
   submission/keyword_text.cpp
+  submission/log_pages.cpp
+  submission/queue_marks.cpp
+  submission/replace_file.cpp
+  submission/reply_analysis.cpp
+  submission/request_builder.cpp
+  submission/run_controller.cpp
+  submission/run_progress.cpp
+  submission/service_status.cpp
+  submission/submission_selection.cpp
 )

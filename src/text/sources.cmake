@@ -1,3 +1,6 @@
 # Sources of the core's text/ folder.
 target_sources(zentrova_core PRIVATE
+  text/distributor.cpp
+  text/string_table.cpp
+  text/string_table_file.cpp
 )

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -10,9 +11,12 @@ namespace zentrova {
 
 inline constexpr int kServiceStatusUrlFirstHalf = 23;
 inline constexpr int kServiceStatusUrlSecondHalf = 25;
+// The compiled string table in the installation's data folder.
+inline constexpr char kStringTableFileName[] = "strings.tbl";
 
 // The per-character unscrambling rule shared by the string table and the database.
 std::string RestoreText(const std::string& stored);
+void RestoreTextInPlace(char* text, size_t length);
 // Its inverse, for the tools that write scrambled files; nothing when a character cannot be
 // stored (codes 0, 1 and 255).
 std::optional<std::string> ScrambleText(const std::string& text);
@@ -22,6 +26,9 @@ std::string NormaliseUrl(const std::string& text);
 // Reads a string table file into stored (scrambled) texts by id; nothing when malformed.
 std::optional<std::map<int, std::string>> ReadStringTableFile(const std::string& path);
 bool WriteStringTableFile(const std::string& path, const std::map<int, std::string>& stored);
+// Fills program.text.stringTable from the data folder's table; false (and an empty table,
+// so every text reads empty) when it is missing or malformed.
+bool LoadStringTable(Program& program);
 
 // The restored text of an entry; empty when the table has no such id.
 std::string LoadText(const Program& program, int id);

@@ -1,3 +1,5 @@
 # Unit tests of text/.
 target_sources(zentrova_unit_tests PRIVATE
+  text/distributor_test.cpp
+  text/string_table_test.cpp
 )

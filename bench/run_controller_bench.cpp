@@ -1,0 +1,163 @@
+// Runs an online registration over 500 queued engines with 25 deep links each against a
+// browser that answers every submission at once, and prints the run controller's own cost
+// per submission (goal: under 20 microseconds, nothing next to the network).
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "program/program.h"
+#include "program/wiring.h"
+#include "submission/run_controller.h"
+
+namespace {
+
+using namespace zentrova;
+
+constexpr int kEngineCount = 500;
+constexpr int kDeepLinkCount = 25;
+
+class InstantBrowser : public Browser {
+ public:
+  void WritePage(const std::string& html) override { writtenBytes += html.size(); }
+  void SubmitFirstForm() override {
+    ++submissions;
+    replyDue = true;
+  }
+  void Navigate(const std::string&) override {}
+  void Stop() override {}
+  std::string BodyText() const override { return "Thank you for your submission."; }
+  std::vector<std::string> Links() const override { return {}; }
+  std::vector<FormElement> FirstFormElements() const override { return {}; }
+  std::string PageSource() const override { return {}; }
+  void PasteIntoFocusedElement(const std::string&) override {}
+
+  bool replyDue = false;
+  long submissions = 0;
+  size_t writtenBytes = 0;
+};
+
+// Answers every question with Yes and every file dialog with "cancelled".
+class AgreeingDialogs : public Dialogs {
+ public:
+  MessageAnswer ShowMessage(const std::string&, MessageButtons buttons, MessageIcon,
+                            const std::string&) override {
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+  }
+  std::string AskOpenFileName(const FileDialogRequest&) override { return {}; }
+  std::string AskSaveFileName(const FileDialogRequest&) override { return {}; }
+};
+
+class EmptySettings : public SettingsStore {
+ public:
+  std::string Get(const std::string&, const std::string&) const override { return {}; }
+  void Set(const std::string&, const std::string&, const std::string&) override {}
+};
+
+class FixedClock : public Clock {
+ public:
+  std::string DateText() const override { return "12-10-2026"; }
+  std::string TimeText() const override { return "10:00:00"; }
+};
+
+class IdleTimer : public Timer {
+ public:
+  void SetInterval(int milliseconds) override { interval_ = milliseconds; }
+  int Interval() const override { return interval_; }
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  bool Enabled() const override { return enabled_; }
+
+ private:
+  int interval_ = 0;
+  bool enabled_ = false;
+};
+
+class NoClipboard : public Clipboard {
+ public:
+  void SetText(const std::string&) override {}
+};
+
+class NoShell : public Shell {
+ public:
+  void OpenAddress(const std::string&) override {}
+};
+
+void FillQueue(Program& program) {
+  for (int i = 0; i < kEngineCount; ++i) {
+    EngineRecord engine;
+    engine.name = "Engine " + std::to_string(1000 + i);
+    engine.kind = kSearchEngine;
+    engine.homeUrl = "http://engine" + std::to_string(i) + ".test/";
+    engine.actionUrl = engine.homeUrl + "add";
+    engine.successMarker = "Thank you";
+    const char* templates[] = {"%001", "%002", "%011", "%012", "%036", "%010 <%011>"};
+    for (const char* valueTemplate : templates) {
+      ++engine.fieldCount;
+      engine.fieldNames[static_cast<size_t>(engine.fieldCount)] =
+          "field" + std::to_string(engine.fieldCount);
+      engine.fieldValues[static_cast<size_t>(engine.fieldCount)] = valueTemplate;
+    }
+    program.database.engines.push_back(engine);
+    const int slot = program.database.EngineCount();
+    const int row = program.engineLists.engineList.Add(engine.name, slot);
+    program.engineLists.engineList.SetMarked(row, true);
+    program.reports.statusList.Add(engine.name, slot);
+  }
+  program.database.engineSlotCount = program.database.EngineCount();
+  for (int i = 1; i <= kDeepLinkCount; ++i) {
+    program.deepPromotion.links.push_back("http://my.site/page" + std::to_string(i) + ".htm");
+  }
+  ProfileEditor& editor = program.session.editor;
+  editor.boxText[kPageAddress] = "http://my.site/";
+  editor.boxText[kSiteTitle] = "My Site & Shop";
+  editor.boxText[kFullName] = "Pat Example";
+  editor.boxText[kEmail] = "pat@my.site";
+  editor.boxText[kSiteDescription] = "Fine hand-made things from a small \"workshop\".";
+  editor.check5 = kChecked;
+}
+
+}  // namespace
+
+int main() {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / "zentrova-run-controller-bench";
+  std::filesystem::create_directories(folder / "LOG");
+  std::filesystem::create_directories(folder / "SESSIONS");
+
+  InstantBrowser browser;
+  AgreeingDialogs dialogs;
+  EmptySettings settings;
+  FixedClock clock;
+  IdleTimer replyTimer;
+  IdleTimer clockTimer;
+  NoClipboard clipboard;
+  NoShell shell;
+
+  Program program;
+  program.folders.appFolder = folder.string() + "/";
+  program.folders.dataFolder = folder.string() + "/";
+  program.ports = {&browser,    &dialogs,   &settings, &clock, &replyTimer,
+                   &clockTimer, &clipboard, &shell,    [] {}};
+  ConnectPorts(program);
+  program.run.serviceChecked = true;
+  FillQueue(program);
+
+  const auto start = std::chrono::steady_clock::now();
+  StartOnlineRegistration(program);
+  // The event loop: each reply is delivered once the submission that asked for it returned.
+  while (browser.replyDue) {
+    browser.replyDue = false;
+    browser.events.navigationCompleted("http://reply.test/thanks", 200);
+  }
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+
+  const double microseconds = std::chrono::duration<double, std::micro>(elapsed).count();
+  const long expected = static_cast<long>(kEngineCount) * (1 + kDeepLinkCount);
+  std::printf("engines %d, deep links each %d, submissions %ld (expected %ld)\n", kEngineCount,
+              kDeepLinkCount, browser.submissions, expected);
+  std::printf("controller cost per submission: %.2f us (goal < 20 us)\n",
+              microseconds / static_cast<double>(browser.submissions));
+  std::filesystem::remove_all(folder);
+  return browser.submissions == expected ? 0 : 1;
+}

@@ -1,0 +1,93 @@
+// Write + read time of a session against a database at its limit: 500 engines with run
+// results, every profile slot filled, 25 deep links and every engine queued.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "engines/category_groups.h"
+#include "program/program.h"
+#include "session/session_file.h"
+#include "session/session_model.h"
+
+namespace {
+
+using namespace zentrova;
+
+class NullDialogs : public Dialogs {
+ public:
+  MessageAnswer ShowMessage(const std::string&, MessageButtons, MessageIcon,
+                            const std::string&) override {
+    return MessageAnswer::Ok;
+  }
+  std::string AskOpenFileName(const FileDialogRequest&) override { return {}; }
+  std::string AskSaveFileName(const FileDialogRequest&) override { return {}; }
+};
+
+class NullSettings : public SettingsStore {
+ public:
+  std::string Get(const std::string&, const std::string&) const override { return {}; }
+  void Set(const std::string&, const std::string&, const std::string&) override {}
+};
+
+void FillSession(Program& program) {
+  for (int slot = 1; slot <= kMaxEngines; ++slot) {
+    EngineRecord engine;
+    engine.name = "Search Engine Number " + std::to_string(slot);
+    engine.RegistrationStatus() = slot % 3;
+    engine.DeepLinkStatus() = slot % 2;
+    engine.startedAt = "10:11:12";
+    engine.finishedAt = "10:11:40";
+    engine.runDate = "12-10-2026";
+    program.database.engines.push_back(engine);
+    program.engineLists.engineList.Add(engine.name, slot);
+  }
+  program.database.engineSlotCount = kMaxEngines;
+  for (int row = 0; row < program.engineLists.engineList.Count(); ++row) {
+    program.engineLists.engineList.SetMarked(row, true);
+  }
+  for (int slot = 1; slot <= kProfileSlotCount; ++slot) {
+    program.session.profile[slot] = "Profile value of slot " + std::to_string(slot);
+  }
+  ShowSession(program);
+  for (int link = 1; link <= 25; ++link) {
+    program.deepPromotion.links.push_back("http://www.site.example/page" + std::to_string(link) +
+                                          ".htm");
+  }
+}
+
+}  // namespace
+
+int main() {
+  std::random_device random;
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("zentrova-bench-" + std::to_string(random()));
+  std::filesystem::create_directories(folder / "LOG");
+  NullDialogs dialogs;
+  NullSettings settings;
+  Program program;
+  program.ports.dialogs = &dialogs;
+  program.ports.settings = &settings;
+  program.folders.appFolder = folder.string() + "/";
+  FillSession(program);
+  const std::string path = (folder / "bench.ses").string();
+
+  constexpr int kRounds = 20;
+  double best = 1e9;
+  for (int round = 0; round < kRounds; ++round) {
+    const auto start = std::chrono::steady_clock::now();
+    WriteSession(program, path, false);
+    ReadSession(program, path, false);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    best = std::min(best, took.count());
+  }
+  const auto size = std::filesystem::file_size(path);
+  std::printf(
+      "session write+read, 500 engines, 999 slots, 25 links, 500 queued (%ju bytes): "
+      "%.2f ms (best of %d; goal < 20 ms)\n",
+      static_cast<std::uintmax_t>(size), best, kRounds);
+  std::printf("queued after reading: %d\n", program.engineLists.engineList.MarkedCount());
+  std::filesystem::remove_all(folder);
+  return 0;
+}

@@ -1,0 +1,94 @@
+#include "app/run_program.h"
+
+#include <unistd.h>
+
+#include <memory>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "app/application.h"
+#include "app/platform/qt_clipboard.h"
+#include "app/platform/qt_clock.h"
+#include "app/platform/qt_settings_store.h"
+#include "app/platform/qt_shell.h"
+#include "app/platform/qt_timer.h"
+#include "app/qt_dialogs.h"
+#include "program/default_folders.h"
+#include "text/distributor.h"
+#include "ui/browser/browser_window.h"
+#include "ui/main/main_window.h"
+
+namespace zentrova {
+
+namespace {
+
+// Chromium refuses to start its sandbox as root; a root session (a container, a kiosk)
+// still gets a working browser.
+void PrepareWebEngine() {
+  if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  }
+}
+
+}  // namespace
+
+int RunProgram(int argc, char* argv[], std::function<void(MainWindow&)> whenShown) {
+  PrepareWebEngine();
+  QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QString::fromLatin1(kAppTitle));
+  QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+  // The program ends through its exit routine only, never because a window went away.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  Program program;
+  program.folders = DefaultFolders();
+  Application application(program);
+
+  QtDialogs dialogs([&application]() -> QWidget* { return application.Window(); });
+  QtSettingsStore settings(QString::fromStdString(program.folders.dataFolder) +
+                           QString::fromLatin1(kInstallationDefaultsFileName));
+  QtClock clock;
+  QtTimer replyTimer;
+  QtTimer clockTimer;
+  QtClipboard clipboard;
+  QtShell shell;
+  program.ports.dialogs = &dialogs;
+  program.ports.settings = &settings;
+  program.ports.clock = &clock;
+  program.ports.replyTimer = &replyTimer;
+  program.ports.clockTimer = &clockTimer;
+  program.ports.clipboard = &clipboard;
+  program.ports.shell = &shell;
+  bool ended = false;
+  program.ports.exitProgram = [&ended] {
+    ended = true;
+    QCoreApplication::exit(0);
+  };
+
+  std::unique_ptr<BrowserWindow> browserWindow;
+  application.SetBrowserFactory([&browserWindow](Program& started) {
+    browserWindow = std::make_unique<BrowserWindow>(started.folders.LogFolder());
+    started.ports.browser = &browserWindow->SubmissionBrowser();
+  });
+
+  if (!application.Start() || ended) {
+    return 1;
+  }
+  // The submission browser works unseen; a curious user may watch it.
+  if (browserWindow) {
+    application.Window()->AddHelpCommand(QStringLiteral("Show Submission &Browser"),
+                                         [&browserWindow] { browserWindow->ShowForUser(); });
+  }
+  if (whenShown) {
+    QTimer::singleShot(0, application.Window(),
+                       [&application, whenShown] { whenShown(*application.Window()); });
+  }
+  const int result = QApplication::exec();
+  // The windows go before the ports they use.
+  browserWindow.reset();
+  return result;
+}
+
+}  // namespace zentrova

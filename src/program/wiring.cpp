@@ -1,0 +1,33 @@
+#include "program/wiring.h"
+
+#include <string>
+
+#include "deeppromo/link_extraction.h"
+#include "submission/reply_analysis.h"
+#include "submission/run_controller.h"
+
+namespace zentrova {
+
+void ConnectPorts(Program& program) {
+  Ports& ports = program.ports;
+  if (ports.browser != nullptr) {
+    ports.browser->events.navigationCompleted = [&program](const std::string& url, int httpStatus) {
+      OnNavigationCompleted(program, url, httpStatus);
+    };
+    ports.browser->events.documentCompleted = [&program](const std::string& url) {
+      OnDocumentCompleted(program, url);
+    };
+  }
+  if (ports.replyTimer != nullptr) {
+    ports.replyTimer->SetEnabled(false);
+    ports.replyTimer->SetInterval(kReplyTimeoutMilliseconds);
+    ports.replyTimer->onTick = [&program] { OnReplyTimeout(program); };
+  }
+  if (ports.clockTimer != nullptr) {
+    ports.clockTimer->SetEnabled(false);
+    ports.clockTimer->SetInterval(kClockIntervalMilliseconds);
+    ports.clockTimer->onTick = [&program] { OnClockTick(program); };
+  }
+}
+
+}  // namespace zentrova

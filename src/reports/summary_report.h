@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "program/program.h"
+
+namespace zentrova {
+
+enum ReportFormat : int { kTextReport = 1, kHtmlReport = 2 };
+
+// The report's file name (no folder) for a session stored at `sessionPath`.
+std::string ReportFileName(const std::string& sessionPath, const std::string& suffix);
+
+// The whole report as the file holds it; format 2 is HTML, anything else plain text.
+std::string BuildSummaryReport(const Program& program, int format);
+// Writes it to `path`, replacing the file; false when it cannot be written.
+bool WriteSummaryReport(const Program& program, int format, const std::string& path);
+
+}  // namespace zentrova

@@ -1,0 +1,96 @@
+#include "session/session_commands.h"
+
+#include "engines/categories.h"
+#include "engines/engine_lists.h"
+#include "session/file_dialogs.h"
+#include "session/log_folder.h"
+#include "session/session_file.h"
+#include "session/session_model.h"
+
+namespace zentrova {
+
+namespace {
+
+constexpr char kSaveQuestion[] = "Do you want to save current session?";
+constexpr char kSessionExtension[] = "ses";
+
+void ShowProfilePage(Program& program) {
+  program.window.currentTab = kProfilePage;
+  program.views.Changed(View::Tab);
+}
+
+bool NeverSaved(const Program& program) {
+  return program.session.currentFile == kNewSessionFile;
+}
+
+}  // namespace
+
+void NewSession(Program& program) {
+  SetCurrentSessionFile(program, kNewSessionFile, true);
+  ClearLogPages(program);
+  ShowProfilePage(program);
+  FillEngineLists(program);
+  ResetProfile(program);
+  ResetCategories(program);
+  ShowSession(program);
+  UpdateQueueStatus(program);
+  program.session.saved = true;
+}
+
+bool AskSaveSession(Program& program) {
+  if (program.session.saved) {
+    return true;
+  }
+  const MessageAnswer answer = program.ports.dialogs->ShowMessage(
+      kSaveQuestion, MessageButtons::YesNoCancel, MessageIcon::Question, kAppTitle);
+  if (answer == MessageAnswer::No) {
+    return true;
+  }
+  if (answer != MessageAnswer::Yes) {
+    return false;
+  }
+  if (NeverSaved(program)) {
+    return SaveSessionAs(program);
+  }
+  WriteSession(program, program.session.currentFile, true);
+  return true;
+}
+
+bool SaveSession(Program& program) {
+  if (program.session.saved) {
+    return false;
+  }
+  if (NeverSaved(program)) {
+    return SaveSessionAs(program);
+  }
+  WriteSession(program, program.session.currentFile, true);
+  return true;
+}
+
+bool SaveSessionAs(Program& program) {
+  const std::string name = SaveFileDialog(program, program.session.currentFile, kSessionExtension);
+  if (name.empty()) {
+    return false;
+  }
+  WriteSession(program, name, true);
+  return true;
+}
+
+void NewSessionCommand(Program& program) {
+  if (AskSaveSession(program)) {
+    ShowProfilePage(program);
+    NewSession(program);
+  }
+}
+
+void OpenSessionCommand(Program& program) {
+  if (!AskSaveSession(program)) {
+    return;
+  }
+  const std::string path = OpenFileDialog(program, kSessionFiles, "");
+  if (!path.empty()) {
+    ReadSession(program, path, true);
+  }
+}
+
+}  // namespace zentrova

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "program/program.h"
+
+namespace zentrova {
+
+// The browser's navigation-completed event: the reply to a submission or the service page.
+void OnNavigationCompleted(Program& program, const std::string& url, int httpStatus);
+void TakeReply(Program& program, const std::string& url, int httpStatus);
+void JudgeReply(Program& program, const std::string& url, int httpStatus);
+
+// The verdict on a reply: its address, its main document's HTTP status (0 when unknown),
+// its body text, against the engine's success marker.
+bool ReplySucceeded(const std::string& url, int httpStatus, const std::string& bodyText,
+                    const std::string& marker);
+
+// Name of an engine's reply text file inside LOG: the engine name made safe to stand as one
+// file name of that folder, then ".htm".
+std::string ReplyTextFileName(const std::string& engineName);
+// Replaces the engine's reply text file by `text`, bytes unchanged; failures are ignored.
+void SaveReplyText(Program& program, const std::string& engineName, const std::string& text);
+
+}  // namespace zentrova

@@ -1,0 +1,154 @@
+#include "submission/run_controller.h"
+
+#include "batch/session_batch.h"
+#include "engines/engine_lists.h"
+#include "session/session_commands.h"
+#include "session/session_model.h"
+#include "submission/request_builder.h"
+#include "text/string_table.h"
+
+namespace zentrova {
+namespace {
+
+constexpr char kQueueEmptyMessage[] = "Online Queue is Empty";
+constexpr char kGoOnlineQuestion[] =
+    "Do you want to make Web Page Online Promotion Now? If Yes, Please, connect to Internet and "
+    "press 'Yes'.";
+
+void SaveSessionIfChanged(Program& program) {
+  if (!program.session.saved) {
+    SaveSession(program);
+  }
+}
+
+void ClearEngineInProcess(Program& program) {
+  program.progress.engineInProcess.clear();
+  program.views.Changed(View::Progress);
+}
+
+void ArmReplyTimeout(Program& program) {
+  // Re-enabling restarts the interval, so every request gets its full 30 seconds.
+  program.ports.replyTimer->SetEnabled(false);
+  program.ports.replyTimer->SetEnabled(true);
+}
+
+}  // namespace
+
+void StartOnlineRegistration(Program& program) {
+  // A second run while any long activity is busy would interleave two runs' replies.
+  if (!program.busy.runRegistration) {
+    return;
+  }
+  SaveSessionIfChanged(program);
+  MarkSessionChanged(program);
+  Dialogs& dialogs = *program.ports.dialogs;
+  if (program.engineLists.engineList.MarkedCount() == 0) {
+    dialogs.ShowMessage(kQueueEmptyMessage, MessageButtons::Ok, MessageIcon::Exclamation,
+                        kAppTitle);
+    return;
+  }
+  if (!program.run.onlineConfirmed &&
+      dialogs.ShowMessage(kGoOnlineQuestion, MessageButtons::YesNo, MessageIcon::Question,
+                          kAppTitle) != MessageAnswer::Yes) {
+    return;
+  }
+  program.run.onlineConfirmed = true;
+  CollectSession(program);
+  SetBusyControls(program, kRegistrationActivity, true);
+  program.run.deepLinkCounter = 0;
+  if (!program.run.serviceChecked) {
+    program.run.serviceChecked = true;
+    RequestServiceStatus(program);
+  } else {
+    NextSubmission(program);
+  }
+}
+
+void RequestServiceStatus(Program& program) {
+  program.run.browserTask = kServiceStatusRequested;
+  // A service page that never comes must not hold the run forever.
+  ArmReplyTimeout(program);
+  program.ports.browser->Navigate(ServiceStatusUrl(program));
+}
+
+void StopOnlineRegistration(Program& program) {
+  SetBusyControls(program, kRegistrationActivity, false);
+  program.run.browserTask = kBrowserStopped;
+  SaveSessionIfChanged(program);
+  CollectSession(program);
+  ClearEngineInProcess(program);
+  program.ports.replyTimer->SetEnabled(false);
+}
+
+void NextSubmission(Program& program) {
+  UpdateQueueStatus(program);
+  if (SelectNextSubmission(program) != 0) {
+    ShowRunStep(program, 1);
+    WriteSubmissionPage(program, BuildSubmissionForm(program));
+    StartSubmission(program);
+    return;
+  }
+  if (BatchRunning(program)) {
+    ContinueSessionBatch(program);
+    return;
+  }
+  SetBusyControls(program, kRegistrationActivity, false);
+  ClearEngineInProcess(program);
+  CollectSession(program);
+}
+
+void StartSubmission(Program& program) {
+  program.run.browserTask = kAwaitingReply;
+  ArmReplyTimeout(program);
+  ShowRunStep(program, 2);
+  SubmitSubmissionPage(program);
+}
+
+void OnReplyTimeout(Program& program) {
+  program.ports.replyTimer->SetEnabled(false);
+  const int task = program.run.browserTask;
+  if (task != kAwaitingReply && task != kServiceStatusRequested) {
+    return;
+  }
+  program.ports.browser->Stop();
+  program.run.browserTask = kReplyTaken;
+  if (task == kAwaitingReply) {
+    FinishSubmission(program, kSubmissionFailed);
+  } else {
+    // Without the service's word nothing is withdrawn: the run begins with the first engine.
+    program.run.deepLinkCounter = 0;
+    NextSubmission(program);
+  }
+}
+
+void FinishSubmission(Program& program, int outcome) {
+  const int phase = program.run.deepLinkCounter == -1 ? kMainPagePhase : kDeepLinkPhase;
+  if (outcome == kSubmissionSucceeded) {
+    RecordResult(program, phase, kSuccessful);
+  } else if (outcome == kSubmissionFailed) {
+    RecordResult(program, phase, kFailed);
+  }
+  ShowRunStep(program, 4);
+  NextSubmission(program);
+}
+
+void RecordResult(Program& program, int phase, int code) {
+  EngineRecord& engine = program.database.Engine(program.run.currentEngine);
+  // The clock's last tick may be a second old or, for a quick reply, not have come at all:
+  // the finishing time is read now.
+  program.progress.currentTime = program.ports.clock->TimeText();
+  engine.runDate = program.progress.currentDate;
+  engine.startedAt = program.progress.startedTime;
+  engine.finishedAt = program.progress.currentTime;
+  program.ports.replyTimer->SetEnabled(false);
+  ShowRunStep(program, 0);
+  int& result = engine.results[phase == kMainPagePhase ? kMainPagePhase : kDeepLinkPhase];
+  if (code == kFailed) {
+    result = kFailed;
+  } else if (code == kSuccessful && (phase == kMainPagePhase || result != kFailed)) {
+    // One failed deep link leaves the engine's deep-link result failed.
+    result = kSuccessful;
+  }
+}
+
+}  // namespace zentrova

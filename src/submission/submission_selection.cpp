@@ -1,0 +1,98 @@
+#include <algorithm>
+
+#include "engines/engine_lists.h"
+#include "session/session_model.h"
+#include "submission/queue_marks.h"
+#include "submission/run_controller.h"
+
+namespace zentrova {
+namespace {
+
+constexpr int kMainPageInProcess = -1;
+constexpr int kDoNotRepeatBox = 3;
+constexpr int kAdultBox = 4;
+constexpr int kDeepPromotionBox = 5;
+
+void ShowDeepLinkCount(Program& program, int count) {
+  program.progress.deepLinkCount = std::to_string(count);
+  program.views.Changed(View::Progress);
+}
+
+// The engine at the top of the queue is done: it leaves the queue.
+void FinishQueueHead(Program& program) {
+  const int row = program.engineLists.engineList.FirstMarked();
+  if (row >= 0) {
+    UnmarkQueueRow(program, row);
+  }
+  UpdateQueueStatus(program);
+}
+
+bool DeepPromotionFollows(const Program& program, const EngineRecord& engine) {
+  if (!CheckBoxTicked(program, kDeepPromotionBox) || program.deepPromotion.links.empty() ||
+      engine.kind != kSearchEngine) {
+    return false;
+  }
+  // The same repeat rule as the main page: links that all went through before are not sent
+  // again; a fresh engine or one with a failed link gets them.
+  return !(CheckBoxTicked(program, kDoNotRepeatBox) && engine.DeepLinkStatus() == kSuccessful);
+}
+
+bool SkipEngine(const Program& program, const EngineRecord& engine) {
+  return (CheckBoxTicked(program, kDoNotRepeatBox) && engine.RegistrationStatus() == kSuccessful) ||
+         (CheckBoxTicked(program, kAdultBox) && engine.noAdult);
+}
+
+// The first engine of the queue that is not skipped; its main page comes next.
+int SelectNextEngine(Program& program) {
+  SortedList& list = program.engineLists.engineList;
+  for (;;) {
+    const int row = list.FirstMarked();
+    if (row < 0) {
+      return 0;
+    }
+    const int slot = list.Row(row).data;
+    program.run.currentEngine = slot;
+    EngineRecord& engine = program.database.Engine(slot);
+    if (SkipEngine(program, engine)) {
+      UnmarkQueueRow(program, row);
+      UpdateQueueStatus(program);
+      continue;
+    }
+    program.run.deepLinkCounter = kMainPageInProcess;
+    engine.RegistrationStatus() = kNotSubmitted;
+    return kMainPageInProcess;
+  }
+}
+
+}  // namespace
+
+int SelectNextSubmission(Program& program) {
+  RunState& run = program.run;
+  if (run.deepLinkCounter > 1) {
+    --run.deepLinkCounter;
+    ShowDeepLinkCount(program, run.deepLinkCounter + 1);
+    return run.deepLinkCounter;
+  }
+  if (run.deepLinkCounter == 1) {
+    run.deepLinkCounter = 0;
+    FinishQueueHead(program);
+    ShowDeepLinkCount(program, 0);
+  } else if (run.deepLinkCounter == kMainPageInProcess) {
+    const int row = program.engineLists.engineList.FirstMarked();
+    if (row >= 0) {
+      EngineRecord& engine = program.database.Engine(program.engineLists.engineList.Row(row).data);
+      if (DeepPromotionFollows(program, engine)) {
+        // Links go from the last of the first 25 down to the first.
+        run.deepLinkCounter =
+            std::min(static_cast<int>(program.deepPromotion.links.size()), kMaxDeepLinksPerEngine);
+        engine.DeepLinkStatus() = kNotSubmitted;
+        return run.deepLinkCounter;
+      }
+    }
+    run.deepLinkCounter = 0;
+    FinishQueueHead(program);
+  }
+  return SelectNextEngine(program);
+}
+
+}  // namespace zentrova

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWebEnginePage>
+
+namespace zentrova {
+
+// A page that never opens a dialog of its own. A reply page's alert, confirm or prompt would
+// otherwise stop an unattended run until someone closed it; such scripts get the answer a
+// user who declines would give.
+class QuietWebPage : public QWebEnginePage {
+  Q_OBJECT
+
+ public:
+  using QWebEnginePage::QWebEnginePage;
+
+ protected:
+  void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override {}
+  bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override { return false; }
+  bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg, const QString& defaultValue,
+                        QString* result) override {
+    return false;
+  }
+};
+
+}  // namespace zentrova

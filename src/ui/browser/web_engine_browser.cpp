@@ -1,0 +1,243 @@
+#include "ui/browser/web_engine_browser.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+
+#include "app/platform/windows1252.h"
+
+namespace zentrova {
+namespace {
+
+// Submits through the prototype: a field named "submit" hides the form's own method.
+constexpr char kSubmitScript[] =
+    "(function(){var f=document.forms[0];if(f)HTMLFormElement.prototype.submit.call(f);})()";
+
+// Everything the core may ask about the page, read at once so that it describes one
+// document. An XML document (a sitemap) is given back as markup, not as its rendering.
+constexpr char kReadPageScript[] = R"js((function(){
+  var d = document;
+  var map = Array.prototype.map;
+  var f = d.forms[0];
+  var form = f ? map.call(f.elements, function(e) {
+    return {name: e.name || '', value: e.value === undefined ? '' : String(e.value),
+            tagName: e.tagName,
+            options: e.tagName === 'SELECT' ? map.call(e.options, function(o) { return o.value; }) : []};
+  }) : [];
+  var type = d.contentType || '';
+  var source = '';
+  if (type.indexOf('html') >= 0) {
+    source = d.documentElement ? d.documentElement.outerHTML : '';
+  } else if (type.indexOf('xml') >= 0) {
+    source = new XMLSerializer().serializeToString(d);
+  } else {
+    source = d.body ? d.body.innerText : '';
+  }
+  return JSON.stringify({text: d.body ? d.body.innerText : '',
+                         links: map.call(d.links, function(a) { return a.href; }),
+                         form: form, source: source});
+})())js";
+
+// Beyond this, a written page that will not load is left to the reply time-out.
+constexpr int kMaxWriteRetries = 3;
+
+std::string ToCore(const QString& text) {
+  return EncodeWindows1252(text).bytes;
+}
+
+std::string AddressOf(const QUrl& url) {
+  return url.toString(QUrl::FullyEncoded).toStdString();
+}
+
+bool IsWrittenPage(const QUrl& url) {
+  return url.scheme() == QLatin1String("data");
+}
+
+FormElement ToFormElement(const QJsonObject& object) {
+  FormElement element;
+  element.name = ToCore(object.value(QLatin1String("name")).toString());
+  element.value = ToCore(object.value(QLatin1String("value")).toString());
+  element.tagName = ToCore(object.value(QLatin1String("tagName")).toString());
+  for (const QJsonValue& option : object.value(QLatin1String("options")).toArray()) {
+    element.options.push_back(ToCore(option.toString()));
+  }
+  return element;
+}
+
+}  // namespace
+
+WebEngineBrowser::WebEngineBrowser(QWebEnginePage* page, QObject* parent)
+    : QObject(parent), page_(page) {
+  connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::OnLoadingChanged);
+}
+
+void WebEngineBrowser::WritePage(const std::string& html) {
+  request_ = Request::None;
+  ++serial_;
+  writingPage_ = true;
+  submitWhenWritten_ = false;
+  writtenPage_ = DecodeWindows1252(html);
+  writeRetries_ = 0;
+  // Written as UTF-8, so that the browser sends every value UTF-8 percent-encoded.
+  page_->setHtml(writtenPage_);
+}
+
+void WebEngineBrowser::SubmitFirstForm() {
+  StartRequest(Request::Submission);
+  if (writingPage_) {
+    submitWhenWritten_ = true;
+  } else {
+    SendSubmission();
+  }
+}
+
+void WebEngineBrowser::Navigate(const std::string& address) {
+  StartRequest(Request::Navigation);
+  writingPage_ = false;
+  submitWhenWritten_ = false;
+  page_->load(QUrl::fromUserInput(DecodeWindows1252(address)));
+}
+
+void WebEngineBrowser::Stop() {
+  request_ = Request::None;
+  ++serial_;
+  writingPage_ = false;
+  submitWhenWritten_ = false;
+  page_->triggerAction(QWebEnginePage::Stop);
+}
+
+void WebEngineBrowser::PasteIntoFocusedElement(const std::string& text) {
+  // Other elements (a text area, a list) are left to the user, who has the text on the
+  // clipboard as well.
+  const QString value = QString::fromUtf8(
+      QJsonDocument(QJsonArray{DecodeWindows1252(text)}).toJson(QJsonDocument::Compact));
+  page_->runJavaScript(QStringLiteral("(function(v){var e=document.activeElement;"
+                                      "if(e&&e.tagName.toLowerCase()==='input')e.value=v[0];})(%1)")
+                           .arg(value),
+                       QWebEngineScript::ApplicationWorld);
+}
+
+void WebEngineBrowser::StartRequest(Request request) {
+  request_ = request;
+  requestStarted_ = false;
+  ++serial_;
+}
+
+void WebEngineBrowser::SendSubmission() {
+  page_->runJavaScript(QString::fromLatin1(kSubmitScript), QWebEngineScript::ApplicationWorld);
+}
+
+void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
+  const bool writtenPage = IsWrittenPage(info.url());
+  if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+    if (!writtenPage && request_ != Request::None) {
+      requestStarted_ = true;
+    }
+    return;
+  }
+  if (writtenPage) {
+    if (!writingPage_) {
+      return;
+    }
+    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
+      OnWrittenPageLoaded();
+    } else {
+      RetryWrittenPage();
+    }
+    return;
+  }
+  // A load that ends without having started after the request belongs to an earlier one.
+  if (request_ == Request::None || !requestStarted_) {
+    return;
+  }
+  request_ = Request::None;
+  if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) {
+    // Nothing to show (HTTP 204, or a body the browser would only download): the browser
+    // keeps the previous page, which must not pass for the reply.
+    ReportEmptyReply(info.url());
+    return;
+  }
+  // A local file comes with a made-up status that no server sent.
+  const bool fromServer = info.url().scheme().startsWith(QLatin1String("http"));
+  const int httpStatus =
+      fromServer && info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain
+          ? info.errorCode()
+          : 0;
+  ReadPageThenReport(info.url(), httpStatus);
+}
+
+void WebEngineBrowser::RetryWrittenPage() {
+  // The browser may still be winding down the previous navigation (an aborted reply, say)
+  // and cut the written page's load short with it: the page is written again once that is
+  // over. A page superseded by a newer one is retried too, harmlessly, as the newest one.
+  if (writeRetries_ >= kMaxWriteRetries) {
+    return;
+  }
+  ++writeRetries_;
+  const unsigned serial = serial_;
+  QTimer::singleShot(0, this, [this, serial] {
+    if (serial == serial_ && writingPage_) {
+      page_->setHtml(writtenPage_);
+    }
+  });
+}
+
+void WebEngineBrowser::OnWrittenPageLoaded() {
+  writingPage_ = false;
+  if (submitWhenWritten_) {
+    submitWhenWritten_ = false;
+    SendSubmission();
+  }
+}
+
+void WebEngineBrowser::ReadPageThenReport(const QUrl& url, int httpStatus) {
+  const unsigned serial = serial_;
+  QPointer<WebEngineBrowser> self(this);
+  page_->runJavaScript(
+      QString::fromLatin1(kReadPageScript), QWebEngineScript::ApplicationWorld,
+      [self, serial, url, httpStatus](const QVariant& result) {
+        if (self.isNull() || self->serial_ != serial) {
+          return;
+        }
+        const QJsonObject page = QJsonDocument::fromJson(result.toString().toUtf8()).object();
+        self->bodyText_ = ToCore(page.value(QLatin1String("text")).toString());
+        self->pageSource_ = ToCore(page.value(QLatin1String("source")).toString());
+        self->links_.clear();
+        for (const QJsonValue& link : page.value(QLatin1String("links")).toArray()) {
+          self->links_.push_back(ToCore(link.toString()));
+        }
+        self->formElements_.clear();
+        for (const QJsonValue& element : page.value(QLatin1String("form")).toArray()) {
+          self->formElements_.push_back(ToFormElement(element.toObject()));
+        }
+        self->Report(url, httpStatus);
+      });
+}
+
+void WebEngineBrowser::ReportEmptyReply(const QUrl& url) {
+  bodyText_.clear();
+  pageSource_.clear();
+  links_.clear();
+  formElements_.clear();
+  Report(url, 0);
+}
+
+void WebEngineBrowser::Report(const QUrl& url, int httpStatus) {
+  const unsigned serial = serial_;
+  const std::string address = AddressOf(url);
+  if (events.navigationCompleted) {
+    events.navigationCompleted(address, httpStatus);
+  }
+  // The core may have moved on to its next request from the first event; the second one
+  // would then describe a page that is no longer there.
+  if (serial == serial_ && events.documentCompleted) {
+    events.documentCompleted(address);
+  }
+}
+
+}  // namespace zentrova

@@ -1,0 +1,106 @@
+#include "fake_engine_server.h"
+
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QHttpServerResponse>
+#include <QUrlQuery>
+
+namespace zentrova::testing {
+namespace {
+
+using Status = QHttpServerResponse::StatusCode;
+
+std::vector<std::pair<QString, QString>> DecodeFields(const QByteArray& raw) {
+  std::vector<std::pair<QString, QString>> fields;
+  if (raw.isEmpty()) {
+    return fields;
+  }
+  for (const QByteArray& pair : raw.split('&')) {
+    const qsizetype equals = pair.indexOf('=');
+    auto decode = [](QByteArray part) {
+      return QString::fromUtf8(QByteArray::fromPercentEncoding(part.replace('+', ' ')));
+    };
+    fields.emplace_back(decode(pair.left(equals)),
+                        equals < 0 ? QString() : decode(pair.mid(equals + 1)));
+  }
+  return fields;
+}
+
+QByteArray EchoPage(const ReceivedRequest& request) {
+  QByteArray page = "<html><body><p>Thank you for your submission.</p><ul>";
+  for (const auto& [name, value] : request.fields) {
+    page += "<li>" + name.toHtmlEscaped().toUtf8() + "=" + value.toHtmlEscaped().toUtf8() + "</li>";
+  }
+  return page + "</ul></body></html>";
+}
+
+}  // namespace
+
+FakeEngineServer::FakeEngineServer() {
+  server_.route("/echo", [this](const QHttpServerRequest& request) {
+    Record(request);
+    return QHttpServerResponse("text/html; charset=utf-8", EchoPage(requests_.back()));
+  });
+  server_.route("/redirect", [this](const QHttpServerRequest& request) {
+    Record(request);
+    QHttpServerResponse response(Status::Found);
+    response.setHeader("Location", QByteArray("/thanks"));
+    return response;
+  });
+  server_.route("/thanks", [this](const QHttpServerRequest& request) {
+    Record(request);
+    return QHttpServerResponse("text/html", QByteArray("<html><body>Welcome aboard</body></html>"));
+  });
+  server_.route("/indexnow/<arg>", [this](int status, const QHttpServerRequest& request) {
+    Record(request);
+    switch (status) {
+      case 204:
+        return QHttpServerResponse(Status::NoContent);
+      case 403:
+        return QHttpServerResponse("text/plain", QByteArray("Key not valid"), Status::Forbidden);
+      default:
+        return QHttpServerResponse("text/plain", QByteArray(), static_cast<Status>(status));
+    }
+  });
+  server_.route("/never",
+                [this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+                  Record(request);
+                  unanswered_.push_back(std::move(responder));
+                });
+  server_.route("/status", [this](const QHttpServerRequest& request) {
+    Record(request);
+    return QHttpServerResponse("text/plain; charset=windows-1252", serviceBody);
+  });
+  server_.route("/alert", [this](const QHttpServerRequest& request) {
+    Record(request);
+    return QHttpServerResponse(
+        "text/html", QByteArray("<html><body><script>alert('Added');confirm('Again?');</script>"
+                                "Thank you</body></html>"));
+  });
+  server_.route("/sitemap.xml", [this](const QHttpServerRequest& request) {
+    Record(request);
+    return QHttpServerResponse(
+        "application/xml",
+        QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                   "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
+                   "<url><loc>http://www.example.com/a.html</loc></url></urlset>"));
+  });
+  port_ = server_.listen(QHostAddress::LocalHost, 0);
+}
+
+std::string FakeEngineServer::Url(const std::string& path) const {
+  return "http://127.0.0.1:" + std::to_string(port_) + path;
+}
+
+void FakeEngineServer::Record(const QHttpServerRequest& request) {
+  ReceivedRequest received;
+  received.path = request.url().path();
+  received.method = request.method() == QHttpServerRequest::Method::Post ? "POST" : "GET";
+  received.rawFields = request.method() == QHttpServerRequest::Method::Post
+                           ? request.body()
+                           : request.url().query(QUrl::FullyEncoded).toUtf8();
+  received.fields = DecodeFields(received.rawFields);
+  requests_.push_back(std::move(received));
+}
+
+}  // namespace zentrova::testing

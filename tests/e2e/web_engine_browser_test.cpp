@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <QTcpServer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include "event_wait.h"
+
+#include "fake_engine_server.h"
+#include "support/test_program.h"
+#include "ui/browser/quiet_web_page.h"
+#include "ui/browser/web_engine_browser.h"
+
+namespace zentrova::testing {
+namespace {
+
+struct BrowserEvent {
+  std::string kind;  // "navigation" or "document"
+  std::string url;
+  int httpStatus = 0;
+  std::string bodyText;  // as BodyText() read it inside the handler
+};
+
+std::string FormPage(const std::string& method, const std::string& action) {
+  return "<html><body><p>Submission page</p><form method=\"" + method + "\" action=\"" + action +
+         "\"><input name=\"site\" value=\"caf\xE9 & co\"></form></body></html>";
+}
+
+// A browser on its own page, recording the events it raises together with the page text the
+// core would read from the handler.
+class WebEngineBrowserTest : public ::testing::Test {
+ protected:
+  WebEngineBrowserTest() {
+    browser.events.navigationCompleted = [this](const std::string& url, int httpStatus) {
+      events.push_back({"navigation", url, httpStatus, browser.BodyText()});
+    };
+    browser.events.documentCompleted = [this](const std::string& url) {
+      events.push_back({"document", url, 0, browser.BodyText()});
+    };
+  }
+
+  bool WaitForEvents(size_t count, int milliseconds = 20000) {
+    return RunEventsUntil([&] { return events.size() >= count; }, milliseconds);
+  }
+  // Lets late events arrive, if there were to be any.
+  void Settle() {
+    RunEventsUntil([] { return false; }, 300);
+  }
+
+  FakeEngineServer server;
+  QWebEngineProfile profile;
+  QuietWebPage page{&profile};
+  WebEngineBrowser browser{&page};
+  std::vector<BrowserEvent> events;
+};
+
+struct ReplyCase {
+  const char* label;
+  std::string method;
+  std::string path;
+  std::string replyPath;  // where the reply is reported; empty: the submitted address
+  int httpStatus;
+  std::string bodyText;
+};
+
+class SubmissionReplyTest : public WebEngineBrowserTest,
+                            public ::testing::WithParamInterface<ReplyCase> {};
+
+TEST_P(SubmissionReplyTest, ReportsTheReplyOnceAndNeverTheWrittenPage) {
+  const ReplyCase& reply = GetParam();
+  browser.WritePage(FormPage(reply.method, server.Url(reply.path)));
+  browser.SubmitFirstForm();
+
+  ASSERT_TRUE(WaitForEvents(2));
+  Settle();
+  ASSERT_EQ(events.size(), 2u);
+  const std::string submitted =
+      server.Url(reply.path) + (reply.method == "get" ? "?site=caf%C3%A9+%26+co" : "");
+  const std::string expectedUrl = reply.replyPath.empty() ? submitted : server.Url(reply.replyPath);
+  EXPECT_EQ(events[0].kind, "navigation");
+  EXPECT_EQ(events[0].url, expectedUrl);
+  EXPECT_EQ(events[0].httpStatus, reply.httpStatus);
+  EXPECT_NE(events[0].bodyText.find(reply.bodyText), std::string::npos) << events[0].bodyText;
+  if (reply.bodyText.empty()) {
+    EXPECT_EQ(events[0].bodyText, "");
+  }
+  EXPECT_EQ(events[1].kind, "document");
+  EXPECT_EQ(events[1].url, expectedUrl);
+  ASSERT_FALSE(server.Requests().empty());
+  EXPECT_EQ(server.Requests().front().fields,
+            (std::vector<std::pair<QString, QString>>{{"site", QString::fromUtf8("café & co")}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, SubmissionReplyTest,
+    ::testing::Values(ReplyCase{"PostedPage", "post", "/echo", "", 200, "Thank you"},
+                      ReplyCase{"GetPage", "get", "/echo", "", 200, "Thank you"},
+                      ReplyCase{"RedirectReportsItsTarget", "post", "/redirect", "/thanks", 200,
+                                "Welcome aboard"},
+                      ReplyCase{"EmptyTextReply", "get", "/indexnow/200", "", 200, ""},
+                      ReplyCase{"Accepted", "get", "/indexnow/202", "", 202, ""},
+                      ReplyCase{"NoContentIsAnEmptyReply", "get", "/indexnow/204", "", 0, ""},
+                      ReplyCase{"Refused", "get", "/indexnow/403", "", 403, "Key not valid"},
+                      ReplyCase{"ErrorWithoutBodyShowsTheBrowsersOwnText", "get", "/indexnow/429",
+                                "", 429, "HTTP ERROR 429"}),
+    [](const ::testing::TestParamInfo<ReplyCase>& info) { return info.param.label; });
+
+TEST_F(WebEngineBrowserTest, ConnectionFailureIsReportedWithoutStatus) {
+  QTcpServer closed;
+  ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+  const std::string action = "http://127.0.0.1:" + std::to_string(closed.serverPort()) + "/add";
+  closed.close();
+  browser.WritePage(FormPage("post", action));
+  browser.SubmitFirstForm();
+
+  ASSERT_TRUE(WaitForEvents(2));
+  EXPECT_EQ(events[0].url, action);
+  EXPECT_EQ(events[0].httpStatus, 0);
+}
+
+TEST_F(WebEngineBrowserTest, StoppedRequestIsNeverReportedNorTakenForTheNextReply) {
+  browser.WritePage(FormPage("post", server.Url("/never")));
+  browser.SubmitFirstForm();
+  ASSERT_TRUE(RunEventsUntil([&] { return !server.Requests().empty(); }, 20000));
+  browser.Stop();
+  Settle();
+  EXPECT_TRUE(events.empty());
+
+  browser.WritePage(FormPage("post", server.Url("/echo")));
+  browser.SubmitFirstForm();
+  ASSERT_TRUE(WaitForEvents(1));
+  Settle();
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].url, server.Url("/echo"));
+}
+
+TEST_F(WebEngineBrowserTest, DescribesANavigatedLocalPage) {
+  TestProgram files;
+  const std::string path = files.AppPath("SESSIONS/page.htm");
+  WriteFileBytes(path,
+                 "<html><body><a href=\"sub/one.htm\">one</a><a href=\"http://example.com/x\">x</a>"
+                 "<form><input name=\"q\" value=\"v\"><textarea name=\"t\">text</textarea>"
+                 "<select name=\"s\"><option value=\"1\">One</option><option value=\"2\" "
+                 "selected>Two</option></select><input type=\"submit\"></form></body></html>");
+  browser.Navigate(path);
+
+  ASSERT_TRUE(WaitForEvents(2));
+  EXPECT_EQ(events[0].httpStatus, 0);
+  EXPECT_EQ(browser.Links(),
+            (std::vector<std::string>{"file://" + files.AppPath("SESSIONS/sub/one.htm"),
+                                      "http://example.com/x"}));
+  const std::vector<FormElement> form = browser.FirstFormElements();
+  ASSERT_EQ(form.size(), 4u);
+  EXPECT_EQ(form[0].name, "q");
+  EXPECT_EQ(form[0].value, "v");
+  EXPECT_EQ(form[0].tagName, "INPUT");
+  EXPECT_EQ(form[1].tagName, "TEXTAREA");
+  EXPECT_EQ(form[1].value, "text");
+  EXPECT_EQ(form[2].tagName, "SELECT");
+  EXPECT_EQ(form[2].value, "2");
+  EXPECT_EQ(form[2].options, (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(form[3].name, "");
+  EXPECT_NE(browser.PageSource().find("<select name=\"s\">"), std::string::npos);
+}
+
+TEST_F(WebEngineBrowserTest, PageSourceOfAnXmlDocumentIsItsMarkup) {
+  browser.Navigate(server.Url("/sitemap.xml"));
+
+  ASSERT_TRUE(WaitForEvents(2));
+  EXPECT_EQ(events[0].httpStatus, 200);
+  EXPECT_NE(browser.PageSource().find("<loc>http://www.example.com/a.html</loc>"),
+            std::string::npos)
+      << browser.PageSource();
+}
+
+TEST_F(WebEngineBrowserTest, PastesIntoAFocusedInputOnly) {
+  TestProgram files;
+  const std::string path = files.AppPath("SESSIONS/form.htm");
+  WriteFileBytes(path,
+                 "<html><body><form><input name=\"a\"><textarea name=\"b\"></textarea>"
+                 "</form></body></html>");
+  browser.Navigate(path);
+  ASSERT_TRUE(WaitForEvents(2));
+  auto valueOf = [&](const char* script) {
+    QString value;
+    bool done = false;
+    page.runJavaScript(QString::fromLatin1(script), [&](const QVariant& result) {
+      value = result.toString();
+      done = true;
+    });
+    EXPECT_TRUE(RunEventsUntil([&] { return done; }, 10000));
+    return value;
+  };
+
+  valueOf("document.forms[0].a.focus()");
+  browser.PasteIntoFocusedElement("Caf\xE9 \"quoted\"");
+  EXPECT_EQ(valueOf("document.forms[0].a.value"), QString::fromUtf8("Café \"quoted\""));
+
+  valueOf("document.forms[0].b.focus()");
+  browser.PasteIntoFocusedElement("ignored");
+  EXPECT_EQ(valueOf("document.forms[0].b.value"), "");
+}
+
+}  // namespace
+}  // namespace zentrova::testing

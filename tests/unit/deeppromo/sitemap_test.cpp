@@ -1,0 +1,63 @@
+#include "deeppromo/sitemap.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_program.h"
+
+namespace zentrova {
+namespace {
+
+using Locations = std::vector<std::string>;
+
+std::string Fixture(const std::string& name) {
+  return testing::ReadFileBytes(std::string(ZENTROVA_FIXTURES) + "/deeppromo/" + name);
+}
+
+TEST(SitemapTest, UrlSetGivesThePageAddressesOnly) {
+  const Sitemap sitemap = ParseSitemap(Fixture("sitemap.xml"));
+  EXPECT_EQ(sitemap.kind, SitemapKind::UrlSet);
+  // Entities decoded, CDATA taken as written, the image's own loc left out.
+  EXPECT_EQ(sitemap.locations,
+            (Locations{"http://www.site.example/", "http://www.site.example/search?q=shoes&page=2",
+                       "http://www.site.example/a&b.htm"}));
+}
+
+TEST(SitemapTest, IndexGivesTheSitemapAddresses) {
+  const Sitemap sitemap = ParseSitemap(Fixture("sitemap_index.xml"));
+  EXPECT_EQ(sitemap.kind, SitemapKind::Index);
+  EXPECT_EQ(sitemap.locations, (Locations{"http://www.site.example/sitemap-news.xml",
+                                          "http://www.site.example/sitemap.xml",
+                                          "http://www.site.example/sitemap-news.xml"}));
+}
+
+TEST(SitemapTest, OtherDocumentsAreNoSitemaps) {
+  const std::string documents[] = {
+      Fixture("links.htm"),
+      "",
+      "<?xml version=\"1.0\"?><rss><channel><link>http://a.example</link></channel></rss>",
+      "plain text <urlset>",
+      "<urlset",
+  };
+  for (const std::string& document : documents) {
+    EXPECT_EQ(ParseSitemap(document).kind, SitemapKind::None) << document;
+  }
+}
+
+TEST(SitemapTest, PrefixedNamesAndOddSpellingsAreRead) {
+  const Sitemap sitemap = ParseSitemap(
+      "\xEF\xBB\xBF<!DOCTYPE x><sm:urlset xmlns:sm=\"urn:x\" note='a>b'>"
+      "<sm:url><sm:loc>http://a.example/&#x41;&#66;</sm:loc></sm:url>"
+      "<sm:url><sm:loc/></sm:url><sm:url><sm:loc>  </sm:loc></sm:url>"
+      "<sm:url><sm:loc>http://b.example/&unknown;&#8364;</sm:loc></sm:url>"
+      "<sm:url><sm:loc>http://cut.example");
+  EXPECT_EQ(sitemap.kind, SitemapKind::UrlSet);
+  EXPECT_EQ(sitemap.locations,
+            (Locations{"http://a.example/AB", "http://b.example/&unknown;&#8364;",
+                       "http://cut.example"}));
+}
+
+}  // namespace
+}  // namespace zentrova

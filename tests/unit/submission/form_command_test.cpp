@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "../batch/session_file_builder.h"
+#include "database_source.h"
+#include "engines/database_records.h"
+#include "submission/keyword_text.h"
+#include "support/test_program.h"
+#include "tool_command.h"
+
+namespace zentrova::testing {
+namespace {
+
+constexpr char kDatabaseSource[] =
+    "engine Alpha\n success Thank you\n action http://alpha.test/add?x=1\n method GET\n"
+    " kind search engine\n field url = %001\n field title = %002\n field kw = %036\nend\n"
+    "page <html>\n";
+
+class FormCommandTest : public ::testing::Test {
+ protected:
+  FormCommandTest() {
+    const auto compiled = tool::CompileDatabaseSource(kDatabaseSource);
+    const auto* database = std::get_if<tool::CompiledDatabase>(&compiled);
+    EXPECT_NE(database, nullptr);
+    if (database != nullptr) {
+      WriteFileBytes(databasePath, BuildDatabaseFile(database->records).bytes);
+    }
+    SessionFileContent session;
+    session.profile = {{1, "http://my.site/?a=1&b=2"},
+                       {2, "Say \"hi\""},
+                       {26, "red"},
+                       {27, "blue"},
+                       {36, "stale keyword text"}};
+    session.engines = {{"Alpha"}};
+    session.links = {"http://my.site/one", "http://my.site/two"};
+    session.queue = {"Alpha"};
+    WriteFileBytes(sessionPath, SessionFileBytes(session));
+  }
+
+  // Runs the built tool; its standard output is kept for the test to look at.
+  int Run(const std::vector<std::string>& args) {
+    const std::string outPath = (test.root / "stdout").string();
+    std::string line = ZENTROVA_TOOL_PATH " form";
+    for (const auto& arg : args) {
+      line += " '" + arg + "'";
+    }
+    line += " >'" + outPath + "' 2>/dev/null";
+    const int status = std::system(line.c_str());
+    out = ReadFileBytes(outPath);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  std::string Page(const std::string& address) const {
+    return "<HTML><BODY>\n<FORM METHOD=GET Action=\"http://alpha.test/add?x=1\" >"
+           "<input type=text name=\"url\" value=\"" +
+           address +
+           "\"><input type=text name=\"title\" value=\"Say &quot;hi&quot;\">"
+           "<input type=text name=\"kw\" value=\"" +
+           BuildKeywordText(80, "red", "blue", "", "", "", "") +
+           "\"><input type=submit value=Register>Alpha</FORM>\n</BODY></HTML>\n";
+  }
+
+  TestProgram test;
+  std::string databasePath = (test.root / "db.dll").string();
+  std::string sessionPath = test.AppPath("SESSIONS/site.ses");
+  std::string out;
+};
+
+TEST_F(FormCommandTest, PrintsThePageARunWritesWithTheCollectedProfile) {
+  ASSERT_EQ(Run({sessionPath, "Alpha", "--db", databasePath}), tool::kSuccess);
+  EXPECT_EQ(out, Page("http://my.site/?a=1&amp;b=2"));
+  ASSERT_EQ(Run({sessionPath, "Alpha", "--db", databasePath, "--deep", "2"}), tool::kSuccess);
+  EXPECT_EQ(out, Page("http://my.site/two"));
+}
+
+TEST_F(FormCommandTest, RefusesWhatARunCouldNotSubmit) {
+  struct Case {
+    std::vector<std::string> args;
+    int code;
+  };
+  const Case cases[] = {
+      {{sessionPath, "Alpha"}, tool::kUsageError},
+      {{sessionPath, "alpha", "--db", databasePath}, tool::kUsageError},
+      {{sessionPath, "Alpha", "--db", databasePath, "--deep", "3"}, tool::kUsageError},
+      {{sessionPath, "Alpha", "--db", databasePath, "--deep", "-1"}, tool::kUsageError},
+      {{sessionPath, "Alpha", "--db", databasePath, "--deep"}, tool::kUsageError},
+      {{test.AppPath("missing.ses"), "Alpha", "--db", databasePath}, tool::kFileError},
+      {{sessionPath, "Alpha", "--db", test.AppPath("missing.dll")}, tool::kFileError},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Run(c.args), c.code) << ::testing::PrintToString(c.args);
+    EXPECT_EQ(out, "");
+  }
+}
+
+}  // namespace
+}  // namespace zentrova::testing
