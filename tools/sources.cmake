@@ -11,5 +11,7 @@ target_sources(zentrova_tool_commands PRIVATE
   strings_command.cpp
   strings_source.cpp
   session_command.cpp
+  report_command.cpp
+  meta_command.cpp
   tool_program.cpp
 )

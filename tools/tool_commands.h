@@ -11,6 +11,8 @@ int FormCommand(const std::vector<std::string>& args);
 int DbCommand(const std::vector<std::string>& args);
 int StringsCommand(const std::vector<std::string>& args);
 int SessionCommand(const std::vector<std::string>& args);
+int ReportCommand(const std::vector<std::string>& args);
+int MetaCommand(const std::vector<std::string>& args);
 // Built only with the embedded browser (ZENTROVA_BROWSER_COMMANDS).
 int RunCommand(const std::vector<std::string>& args);
 

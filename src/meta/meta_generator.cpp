@@ -4,12 +4,26 @@
 #include <cctype>
 #include <cstring>
 
+#include "meta/html_split.h"
+#include "meta/meta_file.h"
+#include "session/file_dialogs.h"
+#include "session/session_model.h"
+
 namespace zentrova {
 namespace {
 
 constexpr size_t kNameLetters = 7;
 // Characters that cannot stand in the short name of the generated file.
 constexpr char kSkippedCharacters[] = "~!@#$%^&*()_+-=|\\{}[]:;'<>?/,` \"";
+
+void SetBusyCursor(Program& program, bool busy) {
+  program.window.busyCursor = busy;
+  program.views.Changed(View::Cursor);
+}
+
+bool IsBlank(const std::string& text) {
+  return text.find_first_not_of(' ') == std::string::npos;
+}
 
 }  // namespace
 
@@ -19,7 +33,7 @@ std::string MakeNewFileName(Program& program, int n) {
     if (name.size() >= kNameLetters || c == '.') {
       break;
     }
-    if (std::strchr(kSkippedCharacters, c) == nullptr) {
+    if (c != '\0' && std::strchr(kSkippedCharacters, c) == nullptr) {
       name += c;
     }
   }
@@ -27,6 +41,40 @@ std::string MakeNewFileName(Program& program, int n) {
   std::transform(name.begin(), name.end(), name.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return name;
+}
+
+void BrowseMetaSource(Program& program) {
+  const std::string path =
+      OpenFileDialog(program, kHtmlFiles, program.session.editor.boxText[kMetaSourceFile]);
+  if (path.empty()) {
+    return;
+  }
+  SetBoxText(program, kMetaSourceFile, path);
+  SetBoxText(program, kMetaNewFile, MakeNewFileName(program, 1));
+}
+
+bool GenerateMetaTags(Program& program) {
+  CollectSession(program);
+  ProfileValues& profile = program.session.profile;
+  if (profile[kMetaSourceFile].empty()) {
+    program.ports.dialogs->ShowMessage("No HTM file in field", MessageButtons::Ok,
+                                       MessageIcon::Exclamation, kAppTitle);
+    return false;
+  }
+  SetBusyCursor(program, true);
+  if (IsBlank(profile[kMetaNewFile])) {
+    profile[kMetaNewFile] = MakeNewFileName(program, 1);
+  }
+  bool written = false;
+  HtmlParts parts;
+  if (SplitHtmlFile(program, profile[kMetaSourceFile], parts)) {
+    written = WriteMetaFile(program, parts);
+    program.ports.dialogs->ShowMessage("New file was generated", MessageButtons::Ok,
+                                       MessageIcon::Exclamation, kAppTitle);
+  }
+  ShowSession(program);
+  SetBusyCursor(program, false);
+  return written;
 }
 
 }  // namespace zentrova

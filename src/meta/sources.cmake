@@ -1,4 +1,6 @@
 # Sources of the core's meta/ folder.
 target_sources(zentrova_core PRIVATE
+  meta/html_split.cpp
+  meta/meta_file.cpp
   meta/meta_generator.cpp
 )

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "meta/meta_generator.h"
 #include "ui/main/profile_boxes.h"
 
 namespace zentrova {
@@ -36,6 +37,11 @@ MetaPage::MetaPage(Program& program, StatusLine* status, QWidget* parent)
   }
   grid->setColumnStretch(1, 1);
   Body()->addWidget(frame, 1);
+
+  browse_->setObjectName(QStringLiteral("BrowseMetaSource"));
+  generate_->setObjectName(QStringLiteral("GenerateMetaTags"));
+  connect(browse_, &QPushButton::clicked, this, [this] { BrowseMetaSource(program_); });
+  connect(generate_, &QPushButton::clicked, this, [this] { GenerateMetaTags(program_); });
 }
 
 }  // namespace zentrova

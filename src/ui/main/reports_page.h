@@ -4,13 +4,15 @@
 
 class QGroupBox;
 class QListWidget;
+class QMenu;
 class QPushButton;
-class QTextBrowser;
 
 namespace zentrova {
 
+class LocalPageView;
+
 // Page 1: the status list of the engines with their results, the report view and the report
-// commands.
+// commands with their two popup menus.
 class ReportsPage : public PageFrame {
   Q_OBJECT
 
@@ -19,12 +21,25 @@ class ReportsPage : public PageFrame {
   void OnViewChanged(View view) override;
   void Refresh();
 
+  QMenu* ReportMenu() const { return reportMenu_; }
+  QMenu* SaveMenu() const { return saveMenu_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void BuildMenus();
+
   QGroupBox* frame_;
   QListWidget* statusList_;
-  QTextBrowser* reportView_;
+  LocalPageView* reportView_;
+  QPushButton* selectType_;
+  QPushButton* erase_;
   QPushButton* saveReport_;
   QPushButton* goToEngine_;
+  QMenu* reportMenu_;
+  QMenu* saveMenu_;
+  bool refreshing_ = false;
 };
 
 }  // namespace zentrova

@@ -1,0 +1,163 @@
+#include "meta/html_split.h"
+
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <new>
+
+namespace zentrova {
+namespace {
+
+constexpr size_t kMinimumPageLength = 5;
+constexpr size_t kHeadTagLength = 6;     // "<head>" and "<body>"
+constexpr size_t kTitleCloseLength = 8;  // "</title>"
+
+// Earliest position of any of the forms at or after `from`.
+size_t FindEarliest(const std::string& text, std::initializer_list<const char*> forms,
+                    size_t from) {
+  size_t earliest = std::string::npos;
+  for (const char* form : forms) {
+    const size_t found = text.find(form, from);
+    if (found < earliest) {
+      earliest = found;
+    }
+  }
+  return earliest;
+}
+
+// The lower-case form wins when both occur.
+size_t FindTag(const std::string& text, const char* lower, const char* upper) {
+  const size_t found = text.find(lower);
+  return found != std::string::npos ? found : text.find(upper);
+}
+
+size_t SkipLineBreaks(const std::string& text, size_t position) {
+  while (text.compare(position, 2, kCrLf) == 0) {
+    position += 2;
+  }
+  return position;
+}
+
+void ShowProblem(Program& program, const char* text) {
+  program.ports.dialogs->ShowMessage(text, MessageButtons::Ok, MessageIcon::Exclamation, kAppTitle);
+}
+
+enum class ReadResult { Read, TooShort, Failed };
+
+ReadResult ReadPage(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    return ReadResult::Failed;
+  }
+  try {
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::bad_alloc&) {
+    return ReadResult::Failed;
+  }
+  if (in.bad()) {
+    return ReadResult::Failed;
+  }
+  return text.size() < kMinimumPageLength ? ReadResult::TooShort : ReadResult::Read;
+}
+
+}  // namespace
+
+std::string TrimLineBreaks(const std::string& text) {
+  size_t begin = SkipLineBreaks(text, 0);
+  size_t end = text.size();
+  while (end >= begin + 2 && text.compare(end - 2, 2, kCrLf) == 0) {
+    end -= 2;
+  }
+  return text.substr(begin, end - begin);
+}
+
+std::string StripTitleElements(const std::string& text) {
+  std::string kept;
+  size_t position = 0;
+  while (position < text.size()) {
+    const size_t title = FindEarliest(text, {"<TITLE>", "<title>"}, position);
+    if (title == std::string::npos) {
+      break;
+    }
+    kept.append(text, position, title - position);
+    const size_t close = FindEarliest(text, {"</TITLE>", "</title>"}, title + 1);
+    if (close == std::string::npos) {
+      // An unclosed element stays, with everything after it.
+      position = title;
+      break;
+    }
+    position = SkipLineBreaks(text, close + kTitleCloseLength);
+  }
+  if (position < text.size()) {
+    kept.append(text, position, std::string::npos);
+  }
+  return kept;
+}
+
+std::string StripHeadTags(const std::string& text) {
+  std::string kept;
+  size_t position = 0;
+  while (position < text.size()) {
+    const size_t tag = FindEarliest(text, {"<META", "<meta", "<head", "<HEAD", "<!WS "}, position);
+    if (tag == std::string::npos) {
+      break;
+    }
+    kept.append(text, position, tag - position);
+    const size_t close = text.find('>', tag);
+    if (close == std::string::npos) {
+      // A tag never closed stays as it is, so nothing beyond the text is taken for its end.
+      position = tag;
+      break;
+    }
+    position = SkipLineBreaks(text, close + 1);
+  }
+  if (position < text.size()) {
+    kept.append(text, position, std::string::npos);
+  }
+  return kept;
+}
+
+bool SplitHtmlFile(Program& program, const std::string& path, HtmlParts& parts) {
+  parts = HtmlParts{};
+  std::string text;
+  switch (ReadPage(path, text)) {
+    case ReadResult::Failed:
+      ShowProblem(program, "Error during loading HTM file");
+      return false;
+    case ReadResult::TooShort:
+      ShowProblem(program, "No HTM file");
+      return false;
+    case ReadResult::Read:
+      break;
+  }
+  const size_t head = FindTag(text, "<head>", "<HEAD>");
+  const size_t headClose = FindTag(text, "</head>", "</HEAD>");
+  if (head == std::string::npos) {
+    ShowProblem(program, "No <HEAD> tag");
+    return false;
+  }
+  if (headClose == std::string::npos) {
+    ShowProblem(program, "No </HEAD> tag");
+    return false;
+  }
+  const size_t headInside = head + kHeadTagLength;
+  if (headClose < headInside) {
+    // A closing tag before the opening one leaves no head to cut out.
+    ShowProblem(program, "Error during loading HTM file");
+    return false;
+  }
+  parts.headRest = TrimLineBreaks(
+      StripHeadTags(StripTitleElements(text.substr(headInside, headClose - headInside))));
+  parts.headStart = TrimLineBreaks(text.substr(0, headInside));
+  const std::string rest = TrimLineBreaks(text.substr(headClose));
+  const size_t body = FindTag(rest, "<body>", "<BODY>");
+  if (body == std::string::npos) {
+    parts.bodyRest = rest;
+  } else {
+    parts.headEnd = rest.substr(0, body + kHeadTagLength);
+    parts.bodyRest = rest.substr(body + kHeadTagLength);
+  }
+  return true;
+}
+
+}  // namespace zentrova

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/test_program.h"
+
+namespace zentrova {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::WriteFileBytes;
+
+std::string Int16Bytes(int value) {
+  return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
+}
+
+std::string TextBytes(const std::string& text) {
+  return Int16Bytes(static_cast<int>(text.size())) + text;
+}
+
+// `zentrova-tool report` and `zentrova-tool meta`, run as the built program on a session in
+// which Alpha succeeded and Beta was never submitted.
+class ReportAndMetaCommandTest : public ::testing::Test {
+ protected:
+  ReportAndMetaCommandTest() {
+    WriteFileBytes(File("db.src"),
+                   "engine Beta\n success ok\n action https://b.example/\n method POST\n"
+                   " kind directory\n field url = %001\nend\n"
+                   "engine Alpha\n success ok\n action https://a.example/\n method GET\n"
+                   " kind search engine\n field url = %001\nend\n");
+    EXPECT_EQ(Run({"db", "compile", File("db.src"), "-o", File("db.dll")}), 0) << err;
+    std::vector<std::string> profile(1000);
+    profile[1] = "http://site.example";
+    profile[2] = "Site Title";
+    profile[12] = "Site text";
+    profile[77] = "Page \"One\"";
+    profile[78] = "About";
+    profile[79] = "tea";
+    profile[86] = "session.htm";
+    std::string bytes = Int16Bytes(998);
+    for (int slot = 1; slot <= 999; ++slot) {
+      bytes += TextBytes(profile[static_cast<size_t>(slot)]);
+    }
+    bytes += Int16Bytes(1) + TextBytes("Alpha") + Int16Bytes(0) + Int16Bytes(1) +
+             TextBytes("10:00:00") + TextBytes("10:00:05") + TextBytes("12-10-2026");
+    bytes += Int16Bytes(0) + Int16Bytes(2) + TextBytes("Beta") + TextBytes("Alpha");
+    WriteFileBytes(File("site.ses"), bytes);
+    WriteFileBytes(File("page.html"), "<html><HEAD><title>Old</title></HEAD><BODY>x</BODY>");
+  }
+
+  std::string File(const std::string& name) const { return (test.root / name).string(); }
+
+  int Run(const std::vector<std::string>& args) {
+    std::string line = ZENTROVA_TOOL_PATH;
+    for (const auto& arg : args) {
+      line += " '" + arg + "'";
+    }
+    line += " >'" + File("stdout") + "' 2>'" + File("stderr") + "'";
+    const int status = std::system(line.c_str());
+    out = ReadFileBytes(File("stdout"));
+    err = ReadFileBytes(File("stderr"));
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  testing::TestProgram test;
+  std::string out;
+  std::string err;
+};
+
+TEST_F(ReportAndMetaCommandTest, ReportCountsTheSessionsResults) {
+  ASSERT_EQ(Run({"report", File("site.ses"), "--db", File("db.dll"), "--text"}), 0) << err;
+  EXPECT_NE(out.find("\r\nSuccessful Registration:\r\n\r\nAlpha\r\n\r\n\r\n"
+                     " Total number of Registration sites: 2\r\n\r\n"
+                     " Successful Registration: 1\r\n\r\n Failed Registration: 0\r\n"),
+            std::string::npos)
+      << out;
+
+  ASSERT_EQ(Run({"report", File("site.ses"), "--db", File("db.dll"), "-o", File("r.htm")}), 0);
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(ReadFileBytes(File("r.htm")).rfind("<html><body>\r\n<H2>", 0), 0u);
+
+  const struct {
+    std::vector<std::string> args;
+    int code;
+  } failures[] = {
+      {{"report", File("site.ses")}, 2},
+      {{"report", File("site.ses"), "--db", File("db.dll"), "--text", "--html"}, 2},
+      {{"report", File("missing.ses"), "--db", File("db.dll")}, 1},
+      {{"report", File("page.html"), "--db", File("db.dll")}, 1},
+  };
+  for (const auto& c : failures) {
+    EXPECT_EQ(Run(c.args), c.code) << c.args.back();
+    EXPECT_EQ(out, "");
+    EXPECT_NE(err, "");
+  }
+}
+
+TEST_F(ReportAndMetaCommandTest, MetaWritesTheCopyAndPrintsTheMessage) {
+  ASSERT_EQ(Run({"meta", File("site.ses"), File("page.html")}), 0) << err;
+  EXPECT_EQ(out, "New file was generated\n");
+  EXPECT_EQ(ReadFileBytes(File("session.htm")),
+            "<html><HEAD>\r\n\r\n<title>Page \"One\"</title>\r\n"
+            "<META Name=\"KEYWORDS\" Content=\"tea\">\r\n"
+            "<META Name=\"DESCRIPTION\" Content=\"About\">\r\n\r\n"
+            "</HEAD><BODY>\r\nx</BODY>\r\n");
+
+  ASSERT_EQ(Run({"meta", File("site.ses"), File("page.html"), "--new-file", "x.htm"}), 0);
+  EXPECT_TRUE(std::filesystem::exists(File("x.htm")));
+
+  WriteFileBytes(File("nohead.htm"), "<html><body>x</body></html>");
+  EXPECT_EQ(Run({"meta", File("site.ses"), File("nohead.htm")}), 1);
+  EXPECT_NE(err.find("No <HEAD> tag"), std::string::npos) << err;
+  EXPECT_EQ(Run({"meta", File("site.ses")}), 2);
+}
+
+}  // namespace
+}  // namespace zentrova

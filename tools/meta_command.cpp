@@ -1,0 +1,91 @@
+// zentrova-tool meta SESSION SOURCE [--new-file NAME]: the META copy of SOURCE that
+// "&Generate " writes with SESSION open and SOURCE typed into the source box; the new file's
+// name is the session's own unless --new-file gives one.
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "meta/meta_generator.h"
+#include "session/session_model.h"
+#include "tool_command.h"
+#include "tool_commands.h"
+#include "tool_program.h"
+
+namespace zentrova::tool {
+
+namespace {
+
+constexpr char kUsage[] = "usage: meta SESSION SOURCE [--new-file NAME]";
+
+struct MetaArguments {
+  std::string session;
+  std::string source;
+  std::optional<std::string> newFile;
+};
+
+std::optional<MetaArguments> ParseMetaArguments(const std::vector<std::string>& args) {
+  MetaArguments parsed;
+  std::vector<std::string> files;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--new-file" && i + 1 < args.size() && !args[i + 1].empty() && !parsed.newFile) {
+      parsed.newFile = args[++i];
+    } else if (!arg.empty() && arg[0] != '-') {
+      files.push_back(arg);
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (files.size() != 2) {
+    return std::nullopt;
+  }
+  parsed.session = files[0];
+  parsed.source = files[1];
+  return parsed;
+}
+
+bool Readable(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+int MetaCommand(const std::vector<std::string>& args) {
+  const std::optional<MetaArguments> arguments = ParseMetaArguments(args);
+  if (!arguments) {
+    return Fail(kUsageError, kUsage);
+  }
+  for (const std::string& path : {arguments->session, arguments->source}) {
+    if (!Readable(path)) {
+      return Fail(kFileError, "cannot read " + path);
+    }
+  }
+  ToolProgram tool;
+  tool.EchoMessages(false);
+  if (!tool.OpenSession(arguments->session)) {
+    return Fail(kFileError, "cannot recognize the session file " + arguments->session);
+  }
+  Program& program = tool.program;
+  const std::filesystem::path source(arguments->source);
+  program.session.profile[kLastOpenedFileName] = source.filename().string();
+  SetBoxText(program, kMetaSourceFile, source.string());
+  if (arguments->newFile) {
+    SetBoxText(program, kMetaNewFile, *arguments->newFile);
+  }
+  const std::size_t shown = tool.Messages().size();
+  const bool written = GenerateMetaTags(program);
+  const std::string message =
+      tool.Messages().size() > shown ? tool.Messages().back() : std::string();
+  if (!written) {
+    return Fail(kFileError, message.empty() || message == "New file was generated"
+                                ? "cannot write the new file"
+                                : message);
+  }
+  std::cout << message << '\n';
+  return kSuccess;
+}
+
+}  // namespace zentrova::tool
