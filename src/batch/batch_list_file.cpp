@@ -1,7 +1,7 @@
-#include <filesystem>
 #include <fstream>
 
 #include "batch/session_batch.h"
+#include "program/replace_file.h"
 
 namespace zentrova {
 
@@ -27,25 +27,11 @@ void LoadBatchList(Program& program) {
 }
 
 void SaveBatchList(Program& program) {
-  const std::string path = BatchListPath(program);
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    for (const std::string& row : program.batch.sessions) {
-      out << row << kCrLf;
-    }
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return;
-    }
+  std::string text;
+  for (const std::string& row : program.batch.sessions) {
+    text += row + kCrLf;
   }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-  }
+  ReplaceFileBytes(BatchListPath(program), text);
 }
 
 }  // namespace zentrova

@@ -6,7 +6,7 @@
 
 #include "engines/database_interpreter.h"
 #include "engines/database_records.h"
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 
 namespace zentrova {
 

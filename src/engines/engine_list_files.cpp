@@ -7,7 +7,7 @@
 #include "engines/engine_lists.h"
 #include "session/file_dialogs.h"
 #include "session/session_model.h"
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 
 namespace zentrova {
 namespace {

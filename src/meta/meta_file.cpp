@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 
 namespace zentrova {
 namespace {

@@ -1,5 +1,6 @@
 # Sources of the core's program/ folder.
 target_sources(zentrova_core PRIVATE
+  program/replace_file.cpp
   program/default_folders.cpp
   program/wiring.cpp
 )

@@ -8,7 +8,7 @@
 #include "session/file_dialogs.h"
 #include "session/session_model.h"
 #include "submission/log_pages.h"
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 
 namespace zentrova {
 namespace {

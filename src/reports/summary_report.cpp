@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 
 namespace zentrova {
 namespace {

@@ -4,7 +4,7 @@
 #include "session/file_dialogs.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 
 namespace zentrova {
 

@@ -13,7 +13,7 @@
 #include "session/log_folder.h"
 #include "session/session_bytes.h"
 #include "session/session_model.h"
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 
 namespace zentrova {
 

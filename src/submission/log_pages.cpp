@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "submission/html_escape.h"
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 #include "submission/reply_analysis.h"
 
 namespace zentrova {

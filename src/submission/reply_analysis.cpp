@@ -4,7 +4,7 @@
 
 #include "deeppromo/link_extraction.h"
 #include "session/session_commands.h"
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 #include "submission/run_controller.h"
 #include "submission/service_status.h"
 

@@ -5,7 +5,6 @@ target_sources(zentrova_core PRIVATE
   submission/keyword_text.cpp
   submission/log_pages.cpp
   submission/queue_marks.cpp
-  submission/replace_file.cpp
   submission/reply_analysis.cpp
   submission/request_builder.cpp
   submission/run_controller.cpp

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 #include "text/string_table.h"
 
 namespace zentrova {

@@ -1,6 +1,5 @@
 #include "ui/browser/browser_window.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +10,7 @@
 #include <QWebEngineView>
 
 #include "app/platform/windows1252.h"
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 #include "ui/browser/quiet_web_page.h"
 
 namespace zentrova {
@@ -29,8 +28,7 @@ BrowserWindow::BrowserWindow(const std::string& logFolder, QWidget* parent)
       addressBox_(new QLineEdit(QStringLiteral("http://"))),
       view_(new QWebEngineView),
       page_(new QuietWebPage(view_)),
-      browser_(new WebEngineBrowser(page_, this)),
-      showAction_(new QAction(QStringLiteral("Show Submission Browser"), this)) {
+      browser_(new WebEngineBrowser(page_, this)) {
   setWindowTitle(QStringLiteral("Debug"));
   setObjectName(QStringLiteral("Form5"));
   view_->setObjectName(QStringLiteral("WebBrowser1"));
@@ -54,7 +52,6 @@ BrowserWindow::BrowserWindow(const std::string& logFolder, QWidget* parent)
   layout->addWidget(view_, 1);
   resize(900, 600);
 
-  connect(showAction_, &QAction::triggered, this, &BrowserWindow::ShowForUser);
   connect(navigateButton, &QPushButton::clicked, this,
           [this] { browser_->Navigate(EncodeWindows1252(addressBox_->text()).bytes); });
   // Follows every address the browser reaches; the written submission pages are not places.

@@ -6,7 +6,6 @@
 
 #include "ui/browser/web_engine_browser.h"
 
-class QAction;
 class QLineEdit;
 class QPlainTextEdit;
 class QWebEnginePage;
@@ -25,9 +24,8 @@ class BrowserWindow : public QWidget {
   explicit BrowserWindow(const std::string& logFolder, QWidget* parent = nullptr);
 
   WebEngineBrowser& SubmissionBrowser() { return *browser_; }
+  // Help → "Show Submission Browser" brings the unseen window up for a curious user.
   void ShowForUser();
-  // Help → "Show Submission Browser": brings this window up.
-  QAction* ShowAction() const { return showAction_; }
 
   QLineEdit* AddressBox() const { return addressBox_; }
 
@@ -39,7 +37,6 @@ class BrowserWindow : public QWidget {
   QWebEngineView* view_;
   QWebEnginePage* page_;
   WebEngineBrowser* browser_;
-  QAction* showAction_;
 };
 
 }  // namespace zentrova

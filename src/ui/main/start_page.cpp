@@ -9,7 +9,7 @@
 #include <QUrl>
 
 #include "app/platform/windows1252.h"
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 
 namespace zentrova {
 

@@ -1,4 +1,4 @@
-#include "submission/replace_file.h"
+#include "program/replace_file.h"
 
 #include <filesystem>
 #include <fstream>
