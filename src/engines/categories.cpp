@@ -192,6 +192,10 @@ void ToggleEngineCategories(Program& program) {
 }
 
 void ShowCategoriesInEngineList(Program& program) {
+  // Decorating twice would leave the first decoration inside the second.
+  if (program.categories.categoriesShown) {
+    return;
+  }
   program.categories.showButtonCaption = kHideCaption;
   program.categories.categoriesShown = true;
   SortedList& engineList = program.engineLists.engineList;
@@ -222,11 +226,12 @@ void HideEngineCategories(Program& program) {
   program.categories.showButtonCaption = kShowCaption;
   program.categories.categoriesShown = false;
   SortedList& engineList = program.engineLists.engineList;
+  // The plain text comes back from the engine itself: cutting at the first "[" would also cut
+  // a name that carries brackets of its own, and such a row would then match no engine again.
   for (int index = 0; index < engineList.Count(); ++index) {
-    const std::string& text = engineList.Row(index).text;
-    const size_t bracket = text.find('[');
-    if (bracket != std::string::npos) {
-      engineList.SetText(index, Trim(text.substr(0, bracket), " \t"));
+    const int slot = engineList.Row(index).data;
+    if (slot >= 1 && slot <= program.database.EngineCount()) {
+      engineList.SetText(index, program.database.Engine(slot).name);
     }
   }
   program.views.Changed(View::Categories);

@@ -84,6 +84,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("e-mail") << 11 << 40;
     QTest::newRow("fax") << 35 << 40;
     QTest::newRow("keyword 6") << 31 << 200;
+    QTest::newRow("IndexNow key") << 40 << 128;
   }
   void everyProfileBoxHasItsLimit() {
     QFETCH(int, slot);

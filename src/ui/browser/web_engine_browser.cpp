@@ -34,7 +34,10 @@ constexpr char kReadPageScript[] = R"js((function(){
   if (type.indexOf('html') >= 0) {
     source = d.documentElement ? d.documentElement.outerHTML : '';
   } else if (type.indexOf('xml') >= 0) {
-    source = new XMLSerializer().serializeToString(d);
+    var viewer = d.getElementById('webkit-xml-viewer-source-xml');
+    var serializer = new XMLSerializer();
+    source = viewer ? map.call(viewer.childNodes, function(n) { return serializer.serializeToString(n); }).join('')
+                    : serializer.serializeToString(d);
   } else {
     source = d.body ? d.body.innerText : '';
   }

@@ -4,21 +4,30 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/platform/windows1252.h"
 #include "batch/batch_list.h"
 #include "batch/session_batch.h"
+#include "ui/main/picture_buttons.h"
 
 namespace zentrova {
+
+namespace {
+
+constexpr PictureButton kListButtons[] = {
+    {"Command28", "+", "Add a Session into the List", AddSessionToBatch},
+    {"Command29", "\u2212", "Remove a Session from the List", RemoveBatchSession},
+    {"Command30", "\u2191", "Move Up", MoveBatchSessionUp},
+    {"Command31", "\u2193", "Move Down", MoveBatchSessionDown},
+    {"Command12", "\u00d7", "Remove All", RemoveAllBatchSessions},
+};
+
+}  // namespace
 
 BatchTab::BatchTab(Program& program, QWidget* parent)
     : SideListTab(program, QStringLiteral("FrameBatch"), QStringLiteral("List6"),
                   QStringLiteral("Session Batch List"), parent) {
-  AddButton(QStringLiteral("Add a Session into the List"), AddSessionToBatch);
-  AddButton(QStringLiteral("Remove a Session from the List"), RemoveBatchSession);
-  AddButton(QStringLiteral("Move Up"), MoveBatchSessionUp);
-  AddButton(QStringLiteral("Move Down"), MoveBatchSessionDown);
-  AddButton(QStringLiteral("Remove All"), RemoveAllBatchSessions);
   OnRowChosen(SelectBatchSession);
   run_ = new QPushButton(QStringLiteral("&Run Session Batch"), this);
   run_->setObjectName(QStringLiteral("Command10"));
@@ -29,11 +38,17 @@ BatchTab::BatchTab(Program& program, QWidget* parent)
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("Label13"));
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Status"), this));
-  row->addWidget(status_, 1);
-  row->addWidget(run_);
-  row->addWidget(stop_);
+  AddPictureButtons(row, Frame(), program_, kListButtons);
+  row->addStretch(1);
   UnderList()->addLayout(row);
+  // The run buttons and the status line sit outside the frame: a running batch disables the
+  // frame but must keep "&Stop" usable.
+  auto* run = new QHBoxLayout;
+  run->addWidget(new QLabel(QStringLiteral("Status"), this));
+  run->addWidget(status_, 1);
+  run->addWidget(run_);
+  run->addWidget(stop_);
+  static_cast<QVBoxLayout*>(layout())->addLayout(run);
   Refresh();
 }
 

@@ -1,30 +1,45 @@
 #include "ui/main/deep_links_tab.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "deeppromo/deep_link_list.h"
 #include "deeppromo/link_dialog.h"
+#include "ui/main/link_dialog_window.h"
+#include "ui/main/picture_buttons.h"
 #include "ui/main/profile_boxes.h"
 
 namespace zentrova {
 
+namespace {
+
+constexpr PictureButton kListButtons[] = {
+    {"AddDeepLink", "+", "Add a Link into the List", ShowLinkDialog},
+    {"RemoveDeepLink", "\u2212", "Remove a Link from the List", RemoveDeepLink},
+    {"MoveDeepLinkUp", "\u2191", "Move Up", MoveDeepLinkUp},
+    {"MoveDeepLinkDown", "\u2193", "Move Down", MoveDeepLinkDown},
+    {"RemoveAllDeepLinks", "\u00d7", "Remove All", RemoveAllDeepLinks},
+};
+
+}  // namespace
+
 DeepLinksTab::DeepLinksTab(Program& program, QWidget* parent)
     : SideListTab(program, QStringLiteral("Frame2"), QStringLiteral("List7"),
                   QStringLiteral("Deep Promotion Link List"), parent) {
-  AddButton(QStringLiteral("Add a Link into the List"), ShowLinkDialog);
-  AddButton(QStringLiteral("Remove a Link from the List"), RemoveDeepLink);
-  AddButton(QStringLiteral("Move Up"), MoveDeepLinkUp);
-  AddButton(QStringLiteral("Move Down"), MoveDeepLinkDown);
-  AddButton(QStringLiteral("Remove All"), RemoveAllDeepLinks);
   OnRowChosen(SelectDeepLink);
+  auto* row = new QHBoxLayout;
+  AddPictureButtons(row, Frame(), program_, kListButtons);
   auto* check = new ProfileCheckBox(
-      program, 5, QStringLiteral("Use this list for Deep Promotion in current Session"), this);
-  UnderList()->addWidget(check);
-  count_ = new QLabel(this);
-  count_->setObjectName(QStringLiteral("Label44"));
+      program, 5, QStringLiteral("Use this list for Deep Promotion in current Session"), Frame());
+  // The registration page's "Activated"/"Deactivated" label follows the box.
+  connect(check, &QCheckBox::clicked, this, [this] { program_.views.Changed(View::DeepLinks); });
+  row->addWidget(check);
+  row->addStretch(1);
+  UnderList()->addLayout(row);
+  count_ = new QLabel(Frame());
+  count_->setObjectName(QStringLiteral("DeepLinkCount"));
   UnderList()->addWidget(count_);
   Refresh();
 }
@@ -34,6 +49,18 @@ void DeepLinksTab::Refresh() {
   SetRows(deep.links, deep.currentRow);
   count_->setText(QStringLiteral("Deep Promotion Links: %1").arg(deep.links.size()));
   Frame()->setEnabled(program_.busy.deepPromotionFrame);
+  RefreshLinkDialog();
+}
+
+void DeepLinksTab::RefreshLinkDialog() {
+  if (linkDialog_ == nullptr) {
+    if (!program_.deepPromotion.dialog.visible) {
+      return;
+    }
+    // Made on first use, as a window of its own beside the main window.
+    linkDialog_ = new LinkDialogWindow(program_, window());
+  }
+  linkDialog_->Refresh();
 }
 
 }  // namespace zentrova

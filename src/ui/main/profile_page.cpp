@@ -13,6 +13,9 @@ namespace {
 constexpr int kAddressLength = 100;
 constexpr int kDescriptionLength = 250;
 constexpr int kContactLength = 40;
+// Keys are 8 to 128 letters, digits and dashes.
+constexpr int kIndexNowKeySlot = 40;
+constexpr int kIndexNowKeyLength = 128;
 
 struct ContactBox {
   int slot;
@@ -49,6 +52,9 @@ ProfilePage::ProfilePage(Program& program, StatusLine* status, QWidget* parent)
   auto* description = new ProfileTextBox(program, status, kSiteDescription, kDescriptionLength);
   description->setFixedHeight(64);
   siteGrid->addWidget(description, 2, 1);
+  siteGrid->addWidget(new QLabel(QStringLiteral("IndexNow Key:")), 3, 0);
+  siteGrid->addWidget(new ProfileLineBox(program, status, kIndexNowKeySlot, kIndexNowKeyLength), 3,
+                      1);
   Body()->addWidget(site);
 
   auto* owner = new QGroupBox(QStringLiteral("Owner of the Web Site"), this);

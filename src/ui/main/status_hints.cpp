@@ -58,6 +58,8 @@ std::string FieldHint(int slot) {
     case 78:
     case 79:
       return kMetaHint;
+    case 40:
+      return "The key you published on your site as /<key>.txt for IndexNow";
     case 86:
       return "A copy of the file will be saved as this new file";
     case 99:

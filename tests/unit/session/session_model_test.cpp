@@ -126,5 +126,17 @@ TEST_F(SessionModelTest, CurrentFileSetsCaptionAndIsRememberedOnlyWhenAsked) {
   EXPECT_EQ(test.settings.Get("Initialization", "Session"), "/s/b.ses");
 }
 
+// The shipped database sends slot 40 as the IndexNow key, so the box must travel with the session.
+TEST_F(SessionModelTest, IndexNowKeyBoxSurvivesCollectAndShow) {
+  constexpr int kIndexNowKey = 40;
+  SetBoxText(program(), kIndexNowKey, "0123456789abcdef");
+  CollectSession(program());
+  EXPECT_EQ(profile()[kIndexNowKey], "0123456789abcdef");
+
+  SetBoxText(program(), kIndexNowKey, "");
+  ShowSession(program());
+  EXPECT_EQ(program().session.editor.boxText[kIndexNowKey], "0123456789abcdef");
+}
+
 }  // namespace
 }  // namespace zentrova
