@@ -5,9 +5,9 @@
 
 #include "engines/categories.h"
 #include "engines/engine_lists.h"
+#include "program/replace_file.h"
 #include "session/file_dialogs.h"
 #include "session/session_model.h"
-#include "program/replace_file.h"
 
 namespace zentrova {
 namespace {

@@ -24,7 +24,8 @@ struct FormElement {
 //   navigated to) is.
 // - SubmitFirstForm submits the first form of the written page as soon as that page has
 //   finished loading, so the written page's own load can never be taken for the reply.
-// - BodyText, Links, FirstFormElements and PageSource describe the page whose completion was reported
+// - BodyText, Links, FirstFormElements and PageSource describe the page whose completion was
+// reported
 //   last; they are ready when the completion callbacks run.
 class Browser {
  public:

@@ -4,11 +4,11 @@
 #include <iterator>
 
 #include "engines/engine_lists.h"
+#include "program/replace_file.h"
 #include "reports/summary_report.h"
 #include "session/file_dialogs.h"
 #include "session/session_model.h"
 #include "submission/log_pages.h"
-#include "program/replace_file.h"
 
 namespace zentrova {
 namespace {

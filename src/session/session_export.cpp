@@ -1,10 +1,10 @@
 #include "session/session_export.h"
 
 #include "program/program.h"
+#include "program/replace_file.h"
 #include "session/file_dialogs.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
-#include "program/replace_file.h"
 
 namespace zentrova {
 

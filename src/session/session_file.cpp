@@ -9,11 +9,11 @@
 #include "engines/categories.h"
 #include "engines/engine_lists.h"
 #include "meta/meta_generator.h"
+#include "program/replace_file.h"
 #include "reports/report_page.h"
 #include "session/log_folder.h"
 #include "session/session_bytes.h"
 #include "session/session_model.h"
-#include "program/replace_file.h"
 
 namespace zentrova {
 

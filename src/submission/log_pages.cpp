@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "submission/html_escape.h"
 #include "program/replace_file.h"
+#include "submission/html_escape.h"
 #include "submission/reply_analysis.h"
 
 namespace zentrova {

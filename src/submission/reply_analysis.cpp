@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "deeppromo/link_extraction.h"
-#include "session/session_commands.h"
 #include "program/replace_file.h"
+#include "session/session_commands.h"
 #include "submission/run_controller.h"
 #include "submission/service_status.h"
 

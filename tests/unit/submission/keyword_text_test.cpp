@@ -35,7 +35,8 @@ TEST(BuildKeywordText, CutsAtTheLastSpaceWithinLimitPlusOne) {
       {0, "abc", ""},
   };
   for (const auto& c : cases) {
-    const std::string text = BuildKeywordText(c.limit, c.phrase, c.phrase, c.phrase, c.phrase, c.phrase, c.phrase);
+    const std::string text =
+        BuildKeywordText(c.limit, c.phrase, c.phrase, c.phrase, c.phrase, c.phrase, c.phrase);
     EXPECT_EQ(text, c.expected) << "limit " << c.limit;
     EXPECT_LE(text.size(), static_cast<size_t>(c.limit));
   }
