@@ -1,7 +1,6 @@
 // zentrova-tool form SESSION ENGINE --db DATABASE [--deep N]: the submission page a run writes
 // into the browser for one engine, with the session's profile collected as a run collects it.
 #include <algorithm>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -73,17 +72,14 @@ int FormCommand(const std::vector<std::string>& args) {
   if (!ParseArguments(args, arguments)) {
     return Fail(kUsageError, kUsage);
   }
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(arguments.session, error)) {
-    return Fail(kFileError, "cannot read " + arguments.session);
+  if (const int code = RequireReadableFiles({arguments.session}); code != kSuccess) {
+    return code;
   }
   ToolProgram tool;
   Program& program = tool.program;
-  if (!tool.OpenDatabase(arguments.database)) {
-    return Fail(kFileError, "cannot load the submission database " + arguments.database);
-  }
-  if (!tool.OpenSession(arguments.session)) {
-    return Fail(kFileError, "cannot recognize the session file " + arguments.session);
+  if (const int code = tool.OpenDatabaseAndSession(arguments.database, arguments.session);
+      code != kSuccess) {
+    return code;
   }
   const int slot = FindEngine(program, arguments.engine);
   if (slot == 0) {

@@ -46,11 +46,6 @@ std::optional<MetaArguments> ParseMetaArguments(const std::vector<std::string>& 
   return parsed;
 }
 
-bool Readable(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
 }  // namespace
 
 int MetaCommand(const std::vector<std::string>& args) {
@@ -58,10 +53,9 @@ int MetaCommand(const std::vector<std::string>& args) {
   if (!arguments) {
     return Fail(kUsageError, kUsage);
   }
-  for (const std::string& path : {arguments->session, arguments->source}) {
-    if (!Readable(path)) {
-      return Fail(kFileError, "cannot read " + path);
-    }
+  if (const int code = RequireReadableFiles({arguments->session, arguments->source});
+      code != kSuccess) {
+    return code;
   }
   ToolProgram tool;
   tool.EchoMessages(false);

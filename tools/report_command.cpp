@@ -1,6 +1,5 @@
 // zentrova-tool report SESSION --db DATABASE [--text | --html] [-o FILE]: the summary report
 // that "&Summary Report" writes right after the program opened SESSION with DATABASE loaded.
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,11 +51,6 @@ std::optional<ReportArguments> ParseReportArguments(const std::vector<std::strin
   return parsed;
 }
 
-bool Readable(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& args) {
@@ -64,18 +58,15 @@ int ReportCommand(const std::vector<std::string>& args) {
   if (!arguments) {
     return Fail(kUsageError, kUsage);
   }
-  for (const std::string& path : {arguments->database, arguments->session}) {
-    if (!Readable(path)) {
-      return Fail(kFileError, "cannot read " + path);
-    }
+  if (const int code = RequireReadableFiles({arguments->database, arguments->session});
+      code != kSuccess) {
+    return code;
   }
   ToolProgram tool;
   tool.EchoMessages(false);
-  if (!tool.OpenDatabase(arguments->database)) {
-    return Fail(kFileError, "cannot load the submission database " + arguments->database);
-  }
-  if (!tool.OpenSession(arguments->session)) {
-    return Fail(kFileError, "cannot recognize the session file " + arguments->session);
+  if (const int code = tool.OpenDatabaseAndSession(arguments->database, arguments->session);
+      code != kSuccess) {
+    return code;
   }
   CollectSession(tool.program);
   UpdateQueueStatus(tool.program);

@@ -86,9 +86,8 @@ int RunCommand(const std::vector<std::string>& args) {
     return Fail(kUsageError,
                 problem + "\nusage: zentrova-tool run SESSION [--db DATABASE] [--timeout SECONDS]");
   }
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(arguments.session, error)) {
-    return Fail(kFileError, "cannot read " + arguments.session);
+  if (const int code = RequireReadableFiles({arguments.session}); code != kSuccess) {
+    return code;
   }
 
   PrepareHeadlessWebEngine();
@@ -104,11 +103,8 @@ int RunCommand(const std::vector<std::string>& args) {
   MakeWorkingFolders(program);
   const std::string database =
       arguments.database.empty() ? DatabasePath(program) : arguments.database;
-  if (!tool.OpenDatabase(database)) {
-    return Fail(kFileError, "cannot load the submission database " + database);
-  }
-  if (!tool.OpenSession(arguments.session)) {
-    return Fail(kFileError, "cannot recognize the session file " + arguments.session);
+  if (const int code = tool.OpenDatabaseAndSession(database, arguments.session); code != kSuccess) {
+    return code;
   }
 
   QWebEngineProfile profile;  // off the record: a scheduled run leaves no browsing data

@@ -1,6 +1,5 @@
 // zentrova-tool session export SESSION --db DATABASE [-o FILE]: the text that "E&xport Session
 // Data" writes right after the program opened SESSION with DATABASE loaded.
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,11 +47,6 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
   return parsed;
 }
 
-bool Readable(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
 }  // namespace
 
 int SessionCommand(const std::vector<std::string>& args) {
@@ -60,18 +54,15 @@ int SessionCommand(const std::vector<std::string>& args) {
   if (!arguments) {
     return Fail(kUsageError, kUsage);
   }
-  for (const std::string& path : {arguments->database, arguments->session}) {
-    if (!Readable(path)) {
-      return Fail(kFileError, "cannot read " + path);
-    }
+  if (const int code = RequireReadableFiles({arguments->database, arguments->session});
+      code != kSuccess) {
+    return code;
   }
   ToolProgram tool;
   tool.EchoMessages(false);
-  if (!tool.OpenDatabase(arguments->database)) {
-    return Fail(kFileError, "cannot load the submission database " + arguments->database);
-  }
-  if (!tool.OpenSession(arguments->session)) {
-    return Fail(kFileError, "cannot recognize the session file " + arguments->session);
+  if (const int code = tool.OpenDatabaseAndSession(arguments->database, arguments->session);
+      code != kSuccess) {
+    return code;
   }
   CollectSession(tool.program);
   if (!WriteOutput(arguments->output, SessionExportText(tool.program))) {

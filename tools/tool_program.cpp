@@ -1,5 +1,7 @@
 #include "tool_program.h"
 
+#include "tool_command.h"
+
 #include <ctime>
 #include <iostream>
 #include <map>
@@ -174,6 +176,26 @@ void ToolProgram::EchoMessages(bool echo) {
 
 const std::vector<std::string>& ToolProgram::Messages() const {
   return platform_->dialogs.messages;
+}
+
+int ToolProgram::OpenDatabaseAndSession(const std::string& database, const std::string& session) {
+  if (!OpenDatabase(database)) {
+    return Fail(kFileError, "cannot load the submission database " + database);
+  }
+  if (!OpenSession(session)) {
+    return Fail(kFileError, "cannot recognize the session file " + session);
+  }
+  return kSuccess;
+}
+
+int RequireReadableFiles(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+      return Fail(kFileError, "cannot read " + path);
+    }
+  }
+  return kSuccess;
 }
 
 }  // namespace zentrova::tool

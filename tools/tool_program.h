@@ -28,6 +28,8 @@ class ToolProgram {
   bool OpenDatabase(const std::string& path);
   // Opens a session as Session Batch does (not remembered); false when it is no session file.
   bool OpenSession(const std::string& path);
+  // Both of the above, saying on standard error which file failed; the subcommand's exit code.
+  int OpenDatabaseAndSession(const std::string& database, const std::string& session);
 
   // Texts of the message boxes shown so far.
   const std::vector<std::string>& Messages() const;
@@ -41,5 +43,8 @@ class ToolProgram {
   std::filesystem::path workFolder_;
   std::unique_ptr<Platform> platform_;
 };
+
+// kSuccess when every path names a readable file; otherwise says which and gives kFileError.
+int RequireReadableFiles(const std::vector<std::string>& paths);
 
 }  // namespace zentrova::tool
