@@ -9,6 +9,7 @@
 #include "reports/report_page.h"
 #include "reports/summary_report.h"
 #include "session/session_model.h"
+#include "session_arguments.h"
 #include "tool_command.h"
 #include "tool_commands.h"
 #include "tool_program.h"
@@ -19,42 +20,16 @@ namespace {
 
 constexpr char kUsage[] = "usage: report SESSION --db DATABASE [--text | --html] [-o FILE]";
 
-struct ReportArguments {
-  std::string session;
-  std::string database;
-  std::string output;  // empty: standard output
-  int format = kHtmlReport;
-};
-
-std::optional<ReportArguments> ParseReportArguments(const std::vector<std::string>& args) {
-  ReportArguments parsed;
-  bool formatGiven = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size() && !args[i + 1].empty();
-    if (arg == "--db" && hasValue && parsed.database.empty()) {
-      parsed.database = args[++i];
-    } else if (arg == "-o" && hasValue && parsed.output.empty()) {
-      parsed.output = args[++i];
-    } else if ((arg == "--text" || arg == "--html") && !formatGiven) {
-      formatGiven = true;
-      parsed.format = arg == "--text" ? kTextReport : kHtmlReport;
-    } else if (!arg.empty() && arg[0] != '-' && parsed.session.empty()) {
-      parsed.session = arg;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (parsed.session.empty() || parsed.database.empty()) {
-    return std::nullopt;
-  }
-  return parsed;
+// HTML unless "--text" was asked for.
+int ReportFormatOf(const std::string& choice) {
+  return choice == "--text" ? kTextReport : kHtmlReport;
 }
 
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& args) {
-  const std::optional<ReportArguments> arguments = ParseReportArguments(args);
+  const std::optional<SessionArguments> arguments =
+      ParseSessionArguments(args, {"--text", "--html"});
   if (!arguments) {
     return Fail(kUsageError, kUsage);
   }
@@ -71,7 +46,8 @@ int ReportCommand(const std::vector<std::string>& args) {
   CollectSession(tool.program);
   UpdateQueueStatus(tool.program);
   ShowReport(tool.program, kSummaryReport);
-  if (!WriteOutput(arguments->output, BuildSummaryReport(tool.program, arguments->format))) {
+  if (!WriteOutput(arguments->output,
+                   BuildSummaryReport(tool.program, ReportFormatOf(arguments->choice)))) {
     return Fail(kFileError, "cannot write " + (arguments->output.empty() ? "to standard output"
                                                                          : arguments->output));
   }

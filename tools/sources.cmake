@@ -10,6 +10,7 @@ target_sources(zentrova_tool_commands PRIVATE
   db_command.cpp
   strings_command.cpp
   strings_source.cpp
+  session_arguments.cpp
   session_command.cpp
   report_command.cpp
   meta_command.cpp
