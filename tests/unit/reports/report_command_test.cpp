@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/test_program.h"
+#include "tools/run_tool.h"
 
 namespace zentrova {
 namespace {
@@ -56,15 +57,10 @@ class ReportAndMetaCommandTest : public ::testing::Test {
   std::string File(const std::string& name) const { return (test.root / name).string(); }
 
   int Run(const std::vector<std::string>& args) {
-    std::string line = ZENTROVA_TOOL_PATH;
-    for (const auto& arg : args) {
-      line += " '" + arg + "'";
-    }
-    line += " >'" + File("stdout") + "' 2>'" + File("stderr") + "'";
-    const int status = std::system(line.c_str());
-    out = ReadFileBytes(File("stdout"));
-    err = ReadFileBytes(File("stderr"));
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const testing::ToolRun run = testing::RunTool(args, test.root);
+    out = run.out;
+    err = run.err;
+    return run.exitCode;
   }
 
   testing::TestProgram test;

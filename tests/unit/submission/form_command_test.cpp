@@ -13,6 +13,7 @@
 #include "submission/keyword_text.h"
 #include "support/test_program.h"
 #include "tool_command.h"
+#include "tools/run_tool.h"
 
 namespace zentrova::testing {
 namespace {
@@ -44,16 +45,11 @@ class FormCommandTest : public ::testing::Test {
   }
 
   // Runs the built tool; its standard output is kept for the test to look at.
-  int Run(const std::vector<std::string>& args) {
-    const std::string outPath = (test.root / "stdout").string();
-    std::string line = ZENTROVA_TOOL_PATH " form";
-    for (const auto& arg : args) {
-      line += " '" + arg + "'";
-    }
-    line += " >'" + outPath + "' 2>/dev/null";
-    const int status = std::system(line.c_str());
-    out = ReadFileBytes(outPath);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  int Run(std::vector<std::string> args) {
+    args.insert(args.begin(), "form");
+    const testing::ToolRun run = testing::RunTool(args, test.root);
+    out = run.out;
+    return run.exitCode;
   }
 
   std::string Page(const std::string& address) const {

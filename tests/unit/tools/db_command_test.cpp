@@ -8,6 +8,7 @@
 #include "engines/database_records.h"
 #include "support/test_program.h"
 #include "tool_command.h"
+#include "tools/run_tool.h"
 
 namespace zentrova::tool {
 namespace {
@@ -21,16 +22,12 @@ class DbCommandTest : public ::testing::Test {
   std::string File(const std::string& name) const { return (test.root / name).string(); }
 
   // Runs the built tool; its standard output and error are kept for the test to look at.
-  int Run(const std::string& command, const std::vector<std::string>& args) {
-    std::string line = ZENTROVA_TOOL_PATH " " + command;
-    for (const auto& arg : args) {
-      line += " '" + arg + "'";
-    }
-    line += " >'" + File("stdout") + "' 2>'" + File("stderr") + "'";
-    const int status = std::system(line.c_str());
-    out = ReadFileBytes(File("stdout"));
-    err = ReadFileBytes(File("stderr"));
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  int Run(const std::string& command, std::vector<std::string> args) {
+    args.insert(args.begin(), command);
+    const testing::ToolRun run = testing::RunTool(args, test.root);
+    out = run.out;
+    err = run.err;
+    return run.exitCode;
   }
 
   TestProgram test;
