@@ -3,13 +3,13 @@
 // per submission (goal: under 20 microseconds, nothing next to the network).
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "program/program.h"
 #include "program/wiring.h"
 #include "submission/run_controller.h"
+#include "tool_program.h"
 
 namespace {
 
@@ -36,51 +36,6 @@ class InstantBrowser : public Browser {
   bool replyDue = false;
   long submissions = 0;
   size_t writtenBytes = 0;
-};
-
-// Answers every question with Yes and every file dialog with "cancelled".
-class AgreeingDialogs : public Dialogs {
- public:
-  MessageAnswer ShowMessage(const std::string&, MessageButtons buttons, MessageIcon,
-                            const std::string&) override {
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-  }
-  std::string AskOpenFileName(const FileDialogRequest&) override { return {}; }
-  std::string AskSaveFileName(const FileDialogRequest&) override { return {}; }
-};
-
-class EmptySettings : public SettingsStore {
- public:
-  std::string Get(const std::string&, const std::string&) const override { return {}; }
-  void Set(const std::string&, const std::string&, const std::string&) override {}
-};
-
-class FixedClock : public Clock {
- public:
-  std::string DateText() const override { return "12-10-2026"; }
-  std::string TimeText() const override { return "10:00:00"; }
-};
-
-class IdleTimer : public Timer {
- public:
-  void SetInterval(int milliseconds) override { interval_ = milliseconds; }
-  int Interval() const override { return interval_; }
-  void SetEnabled(bool enabled) override { enabled_ = enabled; }
-  bool Enabled() const override { return enabled_; }
-
- private:
-  int interval_ = 0;
-  bool enabled_ = false;
-};
-
-class NoClipboard : public Clipboard {
- public:
-  void SetText(const std::string&) override {}
-};
-
-class NoShell : public Shell {
- public:
-  void OpenAddress(const std::string&) override {}
 };
 
 void FillQueue(Program& program) {
@@ -120,25 +75,12 @@ void FillQueue(Program& program) {
 }  // namespace
 
 int main() {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / "zentrova-run-controller-bench";
-  std::filesystem::create_directories(folder / "LOG");
-  std::filesystem::create_directories(folder / "SESSIONS");
-
   InstantBrowser browser;
-  AgreeingDialogs dialogs;
-  EmptySettings settings;
-  FixedClock clock;
-  IdleTimer replyTimer;
-  IdleTimer clockTimer;
-  NoClipboard clipboard;
-  NoShell shell;
-
-  Program program;
-  program.folders.appFolder = folder.string() + "/";
-  program.folders.dataFolder = folder.string() + "/";
-  program.ports = {&browser,    &dialogs,   &settings, &clock, &replyTimer,
-                   &clockTimer, &clipboard, &shell,    [] {}};
+  // A headless program in a folder of its own: questions answered Yes, timers that never fire.
+  tool::ToolProgram tool;
+  tool.EchoMessages(false);
+  Program& program = tool.program;
+  program.ports.browser = &browser;
   ConnectPorts(program);
   program.run.serviceChecked = true;
   FillQueue(program);
@@ -158,6 +100,5 @@ int main() {
               kDeepLinkCount, browser.submissions, expected);
   std::printf("controller cost per submission: %.2f us (goal < 20 us)\n",
               microseconds / static_cast<double>(browser.submissions));
-  std::filesystem::remove_all(folder);
   return browser.submissions == expected ? 0 : 1;
 }

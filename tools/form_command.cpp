@@ -72,9 +72,6 @@ int FormCommand(const std::vector<std::string>& args) {
   if (!ParseArguments(args, arguments)) {
     return Fail(kUsageError, kUsage);
   }
-  if (const int code = RequireReadableFiles({arguments.session}); code != kSuccess) {
-    return code;
-  }
   ToolProgram tool;
   Program& program = tool.program;
   if (const int code = tool.OpenDatabaseAndSession(arguments.database, arguments.session);

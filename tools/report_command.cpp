@@ -33,10 +33,6 @@ int ReportCommand(const std::vector<std::string>& args) {
   if (!arguments) {
     return Fail(kUsageError, kUsage);
   }
-  if (const int code = RequireReadableFiles({arguments->database, arguments->session});
-      code != kSuccess) {
-    return code;
-  }
   ToolProgram tool;
   tool.EchoMessages(false);
   if (const int code = tool.OpenDatabaseAndSession(arguments->database, arguments->session);

@@ -86,9 +86,6 @@ int RunCommand(const std::vector<std::string>& args) {
     return Fail(kUsageError,
                 problem + "\nusage: zentrova-tool run SESSION [--db DATABASE] [--timeout SECONDS]");
   }
-  if (const int code = RequireReadableFiles({arguments.session}); code != kSuccess) {
-    return code;
-  }
 
   PrepareHeadlessWebEngine();
   int argc = 1;

@@ -179,6 +179,9 @@ const std::vector<std::string>& ToolProgram::Messages() const {
 }
 
 int ToolProgram::OpenDatabaseAndSession(const std::string& database, const std::string& session) {
+  if (const int code = RequireReadableFiles({database, session}); code != kSuccess) {
+    return code;
+  }
   if (!OpenDatabase(database)) {
     return Fail(kFileError, "cannot load the submission database " + database);
   }

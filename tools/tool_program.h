@@ -28,7 +28,8 @@ class ToolProgram {
   bool OpenDatabase(const std::string& path);
   // Opens a session as Session Batch does (not remembered); false when it is no session file.
   bool OpenSession(const std::string& path);
-  // Both of the above, saying on standard error which file failed; the subcommand's exit code.
+  // Both of the above after checking that both files can be read, saying on standard error
+  // which file failed; the subcommand's exit code.
   int OpenDatabaseAndSession(const std::string& database, const std::string& session);
 
   // Texts of the message boxes shown so far.
