@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "batch/session_batch.h"
-#include "session_file_builder.h"
 #include "submission/run_controller.h"
+#include "support/session_file_builder.h"
 #include "support/test_program.h"
 
 namespace zentrova {

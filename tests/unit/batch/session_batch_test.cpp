@@ -9,7 +9,7 @@
 #include "engines/engine_lists.h"
 #include "program/wiring.h"
 #include "session/session_file.h"
-#include "session_file_builder.h"
+#include "support/session_file_builder.h"
 #include "support/test_program.h"
 
 namespace zentrova {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "session_file_builder.h"
+#include "support/session_file_builder.h"
 #include "support/test_program.h"
 
 namespace zentrova {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/session_file_builder.h"
 #include "support/test_program.h"
 #include "tools/run_tool.h"
 
@@ -15,14 +16,6 @@ namespace {
 
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
-
-std::string Int16Bytes(int value) {
-  return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
-}
-
-std::string TextBytes(const std::string& text) {
-  return Int16Bytes(static_cast<int>(text.size())) + text;
-}
 
 // `zentrova-tool report` and `zentrova-tool meta`, run as the built program on a session in
 // which Alpha succeeded and Beta was never submitted.
@@ -35,22 +28,13 @@ class ReportAndMetaCommandTest : public ::testing::Test {
                    "engine Alpha\n success ok\n action https://a.example/\n method GET\n"
                    " kind search engine\n field url = %001\nend\n");
     EXPECT_EQ(Run({"db", "compile", File("db.src"), "-o", File("db.dll")}), 0) << err;
-    std::vector<std::string> profile(1000);
-    profile[1] = "http://site.example";
-    profile[2] = "Site Title";
-    profile[12] = "Site text";
-    profile[77] = "Page \"One\"";
-    profile[78] = "About";
-    profile[79] = "tea";
-    profile[86] = "session.htm";
-    std::string bytes = Int16Bytes(998);
-    for (int slot = 1; slot <= 999; ++slot) {
-      bytes += TextBytes(profile[static_cast<size_t>(slot)]);
-    }
-    bytes += Int16Bytes(1) + TextBytes("Alpha") + Int16Bytes(0) + Int16Bytes(1) +
-             TextBytes("10:00:00") + TextBytes("10:00:05") + TextBytes("12-10-2026");
-    bytes += Int16Bytes(0) + Int16Bytes(2) + TextBytes("Beta") + TextBytes("Alpha");
-    WriteFileBytes(File("site.ses"), bytes);
+    testing::SessionFileContent session;
+    session.profile = {{1, "http://site.example"}, {2, "Site Title"}, {12, "Site text"},
+                       {77, "Page \"One\""},       {78, "About"},     {79, "tea"},
+                       {86, "session.htm"}};
+    session.engines = {{"Alpha", 0, 1, "10:00:00", "10:00:05", "12-10-2026"}};
+    session.queue = {"Beta", "Alpha"};
+    WriteFileBytes(File("site.ses"), testing::SessionFileBytes(session));
     WriteFileBytes(File("page.html"), "<html><HEAD><title>Old</title></HEAD><BODY>x</BODY>");
   }
 

@@ -15,9 +15,7 @@
 namespace zentrova {
 namespace {
 
-using testing::Int16Bytes;
 using testing::ReadFileBytes;
-using testing::TextBytes;
 using testing::WriteFileBytes;
 
 // `zentrova-tool session export`, run as the built program.
@@ -42,23 +40,13 @@ class SessionCommandTest : public ::testing::Test {
   }
 
   static std::string SessionBytes() {
-    std::vector<std::string> profile(1000);
-    profile[1] = "http://site.example";
-    profile[10] = "stale name";
-    profile[24] = "Ann";
-    profile[25] = "Lee";
-    profile[26] = "seo tools";
-    profile[83] = "1";
-    profile[86] = "meta.htm";
-    std::string bytes = Int16Bytes(998);
-    for (int slot = 1; slot <= 999; ++slot) {
-      bytes += TextBytes(profile[static_cast<size_t>(slot)]);
-    }
-    bytes += Int16Bytes(1) + TextBytes("Alpha") + Int16Bytes(0) + Int16Bytes(1) +
-             TextBytes("10:00:00") + TextBytes("10:00:05") + TextBytes("12-10-2026");
-    bytes += Int16Bytes(1) + TextBytes("http://site.example/deep");
-    bytes += Int16Bytes(2) + TextBytes("Beta") + TextBytes("Alpha");
-    return bytes;
+    testing::SessionFileContent session;
+    session.profile = {{1, "http://site.example"}, {10, "stale name"}, {24, "Ann"},     {25, "Lee"},
+                       {26, "seo tools"},          {83, "1"},          {86, "meta.htm"}};
+    session.engines = {{"Alpha", 0, 1, "10:00:00", "10:00:05", "12-10-2026"}};
+    session.links = {"http://site.example/deep"};
+    session.queue = {"Beta", "Alpha"};
+    return testing::SessionFileBytes(session);
   }
 
   testing::TestProgram test;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "program/program.h"
+#include "support/session_file_builder.h"
 
 namespace zentrova::testing {
 
@@ -15,15 +16,6 @@ inline void AddEngines(Program& program, const std::vector<std::string>& names) 
     program.database.engines.push_back(engine);
   }
   program.database.engineSlotCount = program.database.EngineCount();
-}
-
-// The session file's encodings, spelt out independently of the product's writer.
-inline std::string Int16Bytes(int value) {
-  return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
-}
-
-inline std::string TextBytes(const std::string& text) {
-  return Int16Bytes(static_cast<int>(text.size())) + text;
 }
 
 }  // namespace zentrova::testing

@@ -7,10 +7,10 @@
 #include <variant>
 #include <vector>
 
-#include "../batch/session_file_builder.h"
 #include "database_source.h"
 #include "engines/database_records.h"
 #include "submission/keyword_text.h"
+#include "support/session_file_builder.h"
 #include "support/test_program.h"
 #include "tool_command.h"
 #include "tools/run_tool.h"

@@ -13,6 +13,9 @@ struct SessionFileContent {
     std::string name;
     int deepLinkStatus = 0;
     int registrationStatus = 0;
+    std::string startedAt = "00:00:00";
+    std::string finishedAt = "00:00:00";
+    std::string runDate;
   };
   int signature = 998;
   std::map<int, std::string> profile;  // slot → text; other slots empty
@@ -41,8 +44,8 @@ inline std::string SessionFileBytes(const SessionFileContent& content) {
   bytes += Int16Bytes(static_cast<int>(content.engines.size()));
   for (const auto& engine : content.engines) {
     bytes += TextBytes(engine.name) + Int16Bytes(engine.deepLinkStatus) +
-             Int16Bytes(engine.registrationStatus) + TextBytes("00:00:00") + TextBytes("00:00:00") +
-             TextBytes("");
+             Int16Bytes(engine.registrationStatus) + TextBytes(engine.startedAt) +
+             TextBytes(engine.finishedAt) + TextBytes(engine.runDate);
   }
   bytes += Int16Bytes(static_cast<int>(content.links.size()));
   for (const auto& link : content.links) {
