@@ -37,7 +37,7 @@ bool WriteOutput(const std::string& output, const std::string& text) {
     std::cout.flush();
     return static_cast<bool>(std::cout);
   }
-  return ReplaceFileBytes(output, text);
+  return ReplaceFileBytes(output, text).done;
 }
 
 }  // namespace zentrova::tool

@@ -3,6 +3,7 @@
 #include "database_source.h"
 #include "db_arguments.h"
 #include "engines/database_records.h"
+#include "program/read_file.h"
 #include "tool_command.h"
 #include "tool_commands.h"
 
@@ -14,11 +15,11 @@ constexpr char kUsage[] =
     "usage: db compile SOURCE -o FILE | db dump FILE | db decompile FILE [-o FILE]";
 
 int Compile(const FileArguments& files) {
-  const auto source = ReadWholeFile(files.input);
+  const FileBytes source = ReadWholeFile(files.input, kMaxDatabaseFileBytes);
   if (!source) {
     return Fail(kFileError, "cannot read " + files.input);
   }
-  const auto compiled = CompileDatabaseSource(*source);
+  const auto compiled = CompileDatabaseSource(source.bytes);
   if (const auto* error = std::get_if<SourceError>(&compiled)) {
     return Fail(kFileError,
                 files.input + ":" + std::to_string(error->line) + ": " + error->message);
@@ -37,11 +38,11 @@ int Compile(const FileArguments& files) {
 
 // The records of a database file, or the exit code after the one line explaining why not.
 std::variant<std::vector<std::string>, int> ReadRecords(const std::string& path) {
-  const auto bytes = ReadWholeFile(path);
-  if (!bytes) {
+  const FileBytes file = ReadWholeFile(path, kMaxDatabaseFileBytes);
+  if (!file) {
     return Fail(kFileError, "cannot read " + path);
   }
-  DatabaseRecords read = ReadDatabaseRecords(*bytes);
+  DatabaseRecords read = ReadDatabaseRecords(file.bytes);
   if (read.error) {
     return Fail(kFileError, path + ": at byte " + std::to_string(read.error->offset) + ": " +
                                 read.error->message);

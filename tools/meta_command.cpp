@@ -74,9 +74,7 @@ int MetaCommand(const std::vector<std::string>& args) {
   const std::string message =
       tool.Messages().size() > shown ? tool.Messages().back() : std::string();
   if (!written) {
-    return Fail(kFileError, message.empty() || message == "New file was generated"
-                                ? "cannot write the new file"
-                                : message);
+    return Fail(kFileError, message.empty() ? "cannot write the new file" : message);
   }
   std::cout << message << '\n';
   return kSuccess;

@@ -140,8 +140,12 @@ int RunCommand(const std::vector<std::string>& args) {
     PrintLines(recorder.Lines());
     return Fail(kFileError, "the run was ended before it came to its end");
   }
-  WriteSession(program, arguments.session, false);
+  const FileOutcome written = WriteSession(program, arguments.session, false);
   PrintLines(recorder.Lines());
+  if (!written) {
+    return Fail(kFileError,
+                "cannot write the session file " + arguments.session + ": " + written.reason);
+  }
   return kSuccess;
 }
 

@@ -1,7 +1,7 @@
 #include <variant>
 
 #include "db_arguments.h"
-#include "engines/database_records.h"
+#include "program/read_file.h"
 #include "strings_source.h"
 #include "text/string_table.h"
 #include "tool_command.h"
@@ -14,11 +14,11 @@ namespace {
 constexpr char kUsage[] = "usage: strings compile SOURCE -o FILE | strings dump FILE";
 
 int Compile(const FileArguments& files) {
-  const auto source = ReadWholeFile(files.input);
+  const FileBytes source = ReadWholeFile(files.input, kMaxStringTableFileBytes);
   if (!source) {
     return Fail(kFileError, "cannot read " + files.input);
   }
-  const auto compiled = CompileStringsSource(*source);
+  const auto compiled = CompileStringsSource(source.bytes);
   if (const auto* error = std::get_if<SourceError>(&compiled)) {
     return Fail(kFileError,
                 files.input + ":" + std::to_string(error->line) + ": " + error->message);
@@ -30,7 +30,7 @@ int Compile(const FileArguments& files) {
 }
 
 int Dump(const FileArguments& files) {
-  if (!ReadWholeFile(files.input)) {
+  if (!ReadWholeFile(files.input, kMaxStringTableFileBytes)) {
     return Fail(kFileError, "cannot read " + files.input);
   }
   const auto table = ReadStringTableFile(files.input);

@@ -18,8 +18,6 @@ namespace zentrova::tool {
 
 namespace {
 
-constexpr char kUnrecognizedSession[] = "Cannot recognize Session file";
-
 class MemorySettings : public SettingsStore {
  public:
   std::string Get(const std::string& section, const std::string& key) const override {
@@ -160,14 +158,7 @@ bool ToolProgram::OpenDatabase(const std::string& path) {
 }
 
 bool ToolProgram::OpenSession(const std::string& path) {
-  const std::size_t shown = Messages().size();
-  ReadSession(program, path, false);
-  for (std::size_t i = shown; i < Messages().size(); ++i) {
-    if (Messages()[i] == kUnrecognizedSession) {
-      return false;
-    }
-  }
-  return true;
+  return ReadSession(program, path, false) != SessionRead::NotSession;
 }
 
 void ToolProgram::EchoMessages(bool echo) {

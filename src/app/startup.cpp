@@ -20,10 +20,20 @@ constexpr char kVersionKey[] = "Version";
 constexpr char kSessionSection[] = "Initialization";
 constexpr char kSessionKey[] = "Session";
 
-void LeaveForGood(Program& program) {
-  SaveBatchList(program);
+// False when the user, told that the batch list could not be kept, stays in the program.
+bool LeaveForGood(Program& program) {
+  const FileOutcome batchList = SaveBatchList(program);
+  if (!batchList) {
+    const MessageAnswer answer = program.ports.dialogs->ShowMessage(
+        WriteFailureMessage(BatchListPath(program), batchList) + "\n\nExit anyway?",
+        MessageButtons::YesNo, MessageIcon::Exclamation, kAppTitle);
+    if (answer != MessageAnswer::Yes) {
+      return false;
+    }
+  }
   std::error_code ignored;
   std::filesystem::remove(ManualPagePath(program), ignored);
+  return true;
 }
 
 }  // namespace
@@ -60,9 +70,10 @@ bool InitializeApplication(Program& program) {
 
 void OpenStartupSession(Program& program) {
   const std::string name = program.ports.settings->Get(kSessionSection, kSessionKey);
-  if (!name.empty() && name != kNewSessionFile) {
-    ReadSession(program, name, true);
-  } else {
+  // A remembered file that is no (longer a) session leaves a new session open, and the
+  // next Save asks for a name instead of writing over that file.
+  if (name.empty() || name == kNewSessionFile ||
+      ReadSession(program, name, true) == SessionRead::NotSession) {
     NewSession(program);
   }
   program.window.currentTab = kStartPage;
@@ -73,8 +84,7 @@ bool ExitApplication(Program& program) {
   if (!program.session.saved && !AskSaveSession(program)) {
     return false;
   }
-  LeaveForGood(program);
-  return true;
+  return LeaveForGood(program);
 }
 
 }  // namespace zentrova

@@ -1,6 +1,7 @@
 #include "batch/session_batch.h"
 
 #include "batch/session_queue_count.h"
+#include "session/file_dialogs.h"
 #include "session/session_commands.h"
 #include "session/session_file.h"
 #include "submission/run_controller.h"
@@ -71,7 +72,10 @@ void ProcessNextBatchSession(Program& program) {
     ShowNotRunnable(program, path);
     return;
   }
-  ReadSession(program, path, false);
+  if (ReadSession(program, path, false) == SessionRead::NotSession) {
+    FinishSessionBatch(program);
+    return;
+  }
   program.run.deepLinkCounter = 0;
   program.run.serviceChecked = true;
   NextSubmission(program);
@@ -83,7 +87,14 @@ void ContinueSessionBatch(Program& program) {
   }
   const int position = program.batch.position;
   if (position >= 0 && position < static_cast<int>(program.batch.sessions.size())) {
-    WriteSession(program, program.batch.sessions[static_cast<size_t>(position)], false);
+    const std::string& path = program.batch.sessions[static_cast<size_t>(position)];
+    const FileOutcome written = WriteSession(program, path, false);
+    if (!written) {
+      // Going on would read the next session over results that exist nowhere else.
+      FinishSessionBatch(program);
+      WrittenOrTold(program, path, written);
+      return;
+    }
     program.batch.position = position + 1;
   }
   ProcessNextBatchSession(program);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "program/file_outcome.h"
 #include "program/program.h"
 
 namespace zentrova {
@@ -10,7 +11,9 @@ inline bool BatchRunning(const Program& program) {
 // Called by the run controller when a session's queue is done during a batch.
 void ContinueSessionBatch(Program& program);
 void LoadBatchList(Program& program);
-void SaveBatchList(Program& program);
+// batch.lst in AppFolder.
+std::string BatchListPath(const Program& program);
+FileOutcome SaveBatchList(Program& program);
 
 // "&Run Session Batch" and the batch "&Stop".
 void RunSessionBatch(Program& program);

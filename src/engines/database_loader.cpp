@@ -6,6 +6,7 @@
 
 #include "engines/database_interpreter.h"
 #include "engines/database_records.h"
+#include "program/read_file.h"
 #include "program/replace_file.h"
 
 namespace zentrova {
@@ -53,8 +54,8 @@ std::string ManualPagePath(const Program& program) {
 }
 
 bool LoadSubmissionDatabase(Program& program, const std::string& path) {
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) {
+  FileBytes file = ReadWholeFile(path, kMaxDatabaseFileBytes);
+  if (!file) {
     return RejectDatabase(program);
   }
   // A rejected database leaves nothing behind: what was there before comes back.
@@ -62,7 +63,7 @@ bool LoadSubmissionDatabase(Program& program, const std::string& path) {
   SortedList previousGroups = std::exchange(program.categories.groupList, SortedList());
   DatabaseInterpreter interpreter(program);
   bool rejected = false;
-  const auto damage = VisitDatabaseRecords(std::move(*bytes), [&](std::string_view record) {
+  const auto damage = VisitDatabaseRecords(std::move(file.bytes), [&](std::string_view record) {
     rejected = interpreter.Take(record).has_value();
     return !rejected;
   });

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #include "text/string_table.h"
 
@@ -88,26 +85,6 @@ DatabaseImage BuildDatabaseFile(const std::vector<std::string>& records) {
   }
   AppendLengthWord(image.bytes, 0);
   return image;
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) {
-    return std::nullopt;
-  }
-  const auto size = std::filesystem::file_size(path, error);
-  std::ifstream in(path, std::ios::binary);
-  if (error || !in) {
-    return std::nullopt;
-  }
-  std::string bytes(static_cast<size_t>(size), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(size));
-  // A file that changed size meanwhile is read as far as it goes; the readers check lengths.
-  bytes.resize(static_cast<size_t>(in.gcount()));
-  if (in.bad()) {
-    return std::nullopt;
-  }
-  return bytes;
 }
 
 }  // namespace zentrova

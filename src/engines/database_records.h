@@ -42,7 +42,8 @@ struct DatabaseImage {
 
 DatabaseImage BuildDatabaseFile(const std::vector<std::string>& records);
 
-// A whole file's bytes; nothing when it cannot be opened or read. Never creates the file.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// The largest database file read: a full table of kMaxEngines engines takes a few megabytes,
+// so anything near this is no database and is refused without being read whole.
+inline constexpr size_t kMaxDatabaseFileBytes = 64 * 1024 * 1024;
 
 }  // namespace zentrova

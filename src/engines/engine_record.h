@@ -38,6 +38,13 @@ struct EngineRecord {
   int DeepLinkStatus() const { return results[kDeepLinkPhase]; }
   int& RegistrationStatus() { return results[kMainPagePhase]; }
   int RegistrationStatus() const { return results[kMainPagePhase]; }
+  // What a new session holds for the engine: no result, no times.
+  void ClearRunFields() {
+    startedAt.clear();
+    finishedAt.clear();
+    runDate.clear();
+    results = {kNotSubmitted, kNotSubmitted};
+  }
   bool IsNewEngine() const { return !name.empty() && name.front() == '*'; }
 };
 

@@ -1,9 +1,8 @@
 #include "meta/html_split.h"
 
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
-#include <new>
+
+#include "program/read_file.h"
 
 namespace zentrova {
 namespace {
@@ -40,24 +39,6 @@ size_t SkipLineBreaks(const std::string& text, size_t position) {
 
 void ShowProblem(Program& program, const char* text) {
   program.ports.dialogs->ShowMessage(text, MessageButtons::Ok, MessageIcon::Exclamation, kAppTitle);
-}
-
-enum class ReadResult { Read, TooShort, Failed };
-
-ReadResult ReadPage(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    return ReadResult::Failed;
-  }
-  try {
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::bad_alloc&) {
-    return ReadResult::Failed;
-  }
-  if (in.bad()) {
-    return ReadResult::Failed;
-  }
-  return text.size() < kMinimumPageLength ? ReadResult::TooShort : ReadResult::Read;
 }
 
 }  // namespace
@@ -119,16 +100,15 @@ std::string StripHeadTags(const std::string& text) {
 
 bool SplitHtmlFile(Program& program, const std::string& path, HtmlParts& parts) {
   parts = HtmlParts{};
-  std::string text;
-  switch (ReadPage(path, text)) {
-    case ReadResult::Failed:
-      ShowProblem(program, "Error during loading HTM file");
-      return false;
-    case ReadResult::TooShort:
-      ShowProblem(program, "No HTM file");
-      return false;
-    case ReadResult::Read:
-      break;
+  const FileBytes file = ReadWholeFile(path, kMaxHtmlFileBytes);
+  if (!file) {
+    ShowProblem(program, "Error during loading HTM file");
+    return false;
+  }
+  const std::string& text = file.bytes;
+  if (text.size() < kMinimumPageLength) {
+    ShowProblem(program, "No HTM file");
+    return false;
   }
   const size_t head = FindTag(text, "<head>", "<HEAD>");
   const size_t headClose = FindTag(text, "</head>", "</HEAD>");

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "program/program.h"
 
 namespace zentrova {
+
+// The largest page the META generator reads: far above any real page, low enough that a
+// hostile file is refused without being read whole.
+inline constexpr std::size_t kMaxHtmlFileBytes = 32 * 1024 * 1024;
 
 // A page cut around its head for the META copy.
 struct HtmlParts {

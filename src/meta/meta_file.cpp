@@ -1,9 +1,9 @@
 #include "meta/meta_file.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
+#include "program/read_file.h"
 #include "program/replace_file.h"
 
 namespace zentrova {
@@ -44,25 +44,41 @@ std::string BackupFileName(const std::string& path) {
 }
 
 std::string MetaTargetPath(const Program& program) {
-  const std::string& source = program.session.profile[kMetaSourceFile];
-  const size_t nameLength = program.session.profile[kLastOpenedFileName].size();
-  const std::string folder =
-      nameLength <= source.size() ? source.substr(0, source.size() - nameLength) : "";
-  return folder + program.session.profile[kMetaNewFile];
+  const std::filesystem::path source(program.session.profile[kMetaSourceFile]);
+  return (source.parent_path() / program.session.profile[kMetaNewFile]).string();
 }
 
-bool WriteMetaFile(Program& program, const HtmlParts& parts) {
+bool StaysInFolder(const std::string& name) {
+  return name.find('/') == std::string::npos && name.find("..") == std::string::npos;
+}
+
+FileOutcome WriteMetaFile(Program& program, const HtmlParts& parts) {
   const std::string target = MetaTargetPath(program);
-  const std::string backup = BackupFileName(target);
-  std::error_code error;
-  std::filesystem::remove(backup, error);
-  if (std::filesystem::exists(target, error)) {
-    std::filesystem::rename(target, backup, error);
-  }
   const std::string copy = parts.headStart + kCrLf + parts.headRest + kCrLf +
                            BuildMetaBlock(program) + kCrLf + parts.headEnd + kCrLf +
                            parts.bodyRest + kCrLf;
-  return ReplaceFileBytes(target, copy);
+  PendingFile newCopy(target, copy);
+  if (!newCopy.Prepared()) {
+    return newCopy.Prepared();
+  }
+  std::error_code error;
+  if (!std::filesystem::exists(target, error)) {
+    return newCopy.Commit();
+  }
+  // The earlier copy's bytes go under the backup's name only after the new copy has replaced
+  // them, so no failure on the way costs either file.
+  const FileBytes earlier = ReadWholeFile(target, kMaxHtmlFileBytes);
+  if (!earlier) {
+    return earlier.outcome;
+  }
+  PendingFile backup(BackupFileName(target), earlier.bytes);
+  if (!backup.Prepared()) {
+    return backup.Prepared();
+  }
+  if (FileOutcome placed = newCopy.Commit(); !placed) {
+    return placed;
+  }
+  return backup.Commit();
 }
 
 }  // namespace zentrova

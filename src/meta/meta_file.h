@@ -3,6 +3,7 @@
 #include <string>
 
 #include "meta/html_split.h"
+#include "program/file_outcome.h"
 #include "program/program.h"
 
 namespace zentrova {
@@ -14,10 +15,14 @@ std::string BuildMetaBlock(Program& program);
 // page1.htm gives page1.BAK, page1.html gives page1.html.BAK.
 std::string BackupFileName(const std::string& path);
 
-// Where the copy goes: the source file's folder (as "&Browse" left it) + the new file's name.
+// Where the copy goes: the source file's own folder + the new file's name.
 std::string MetaTargetPath(const Program& program);
 
-// Keeps an earlier copy as the backup and writes the new copy; false when it was not written.
-bool WriteMetaFile(Program& program, const HtmlParts& parts);
+// A new file's name that names a file of that folder: no folder part, no "..".
+bool StaysInFolder(const std::string& name);
+
+// Writes the new copy and, once it is in place, keeps the earlier copy as the backup. A
+// failure leaves the earlier copy and its backup as they were.
+FileOutcome WriteMetaFile(Program& program, const HtmlParts& parts);
 
 }  // namespace zentrova

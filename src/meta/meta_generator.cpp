@@ -16,6 +16,10 @@ constexpr size_t kNameLetters = 7;
 // Characters that cannot stand in the short name of the generated file.
 constexpr char kSkippedCharacters[] = "~!@#$%^&*()_+-=|\\{}[]:;'<>?/,` \"";
 
+constexpr char kNameLeavesFolder[] =
+    "The new file's name must name a file in the source file's folder: it cannot hold \"/\" or "
+    "\"..\"";
+
 void SetBusyCursor(Program& program, bool busy) {
   program.window.busyCursor = busy;
   program.views.Changed(View::Cursor);
@@ -67,10 +71,16 @@ bool GenerateMetaTags(Program& program) {
   }
   bool written = false;
   HtmlParts parts;
-  if (SplitHtmlFile(program, profile[kMetaSourceFile], parts)) {
-    written = WriteMetaFile(program, parts);
-    program.ports.dialogs->ShowMessage("New file was generated", MessageButtons::Ok,
+  if (!StaysInFolder(profile[kMetaNewFile])) {
+    program.ports.dialogs->ShowMessage(kNameLeavesFolder, MessageButtons::Ok,
                                        MessageIcon::Exclamation, kAppTitle);
+  } else if (SplitHtmlFile(program, profile[kMetaSourceFile], parts)) {
+    const FileOutcome outcome = WriteMetaFile(program, parts);
+    written = WrittenOrTold(program, MetaTargetPath(program), outcome);
+    if (written) {
+      program.ports.dialogs->ShowMessage("New file was generated", MessageButtons::Ok,
+                                         MessageIcon::Exclamation, kAppTitle);
+    }
   }
   ShowSession(program);
   SetBusyCursor(program, false);

@@ -1,5 +1,7 @@
 # Sources of the core's program/ folder.
 target_sources(zentrova_core PRIVATE
+  program/file_outcome.cpp
+  program/read_file.cpp
   program/replace_file.cpp
   program/default_folders.cpp
   program/wiring.cpp

@@ -89,7 +89,7 @@ void SaveReport(Program& program, const char* suffix, const char* extension, int
   const std::string path =
       SaveFileDialog(program, ReportFileName(program.session.currentFile, suffix), extension);
   if (!path.empty()) {
-    WriteSummaryReport(program, format, path);
+    WrittenOrTold(program, path, WriteSummaryReport(program, format, path));
   }
 }
 

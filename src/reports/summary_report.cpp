@@ -202,7 +202,7 @@ std::string BuildSummaryReport(const Program& program, int format) {
   return report.Result();
 }
 
-bool WriteSummaryReport(const Program& program, int format, const std::string& path) {
+FileOutcome WriteSummaryReport(const Program& program, int format, const std::string& path) {
   return ReplaceFileBytes(path, BuildSummaryReport(program, format));
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "program/file_outcome.h"
 #include "program/program.h"
 
 namespace zentrova {
@@ -13,7 +14,7 @@ std::string ReportFileName(const std::string& sessionPath, const std::string& su
 
 // The whole report as the file holds it; format 2 is HTML, anything else plain text.
 std::string BuildSummaryReport(const Program& program, int format);
-// Writes it to `path`, replacing the file; false when it cannot be written.
-bool WriteSummaryReport(const Program& program, int format, const std::string& path);
+// Writes it to `path`, replacing the file, or says why it could not.
+FileOutcome WriteSummaryReport(const Program& program, int format, const std::string& path);
 
 }  // namespace zentrova

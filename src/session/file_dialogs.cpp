@@ -75,6 +75,25 @@ std::string OpenFileDialog(Program& program, int kind, const std::string& sugges
   return path;
 }
 
+bool WrittenOrTold(Program& program, const std::string& path, const FileOutcome& outcome) {
+  if (!outcome) {
+    program.ports.dialogs->ShowMessage(WriteFailureMessage(path, outcome), MessageButtons::Ok,
+                                       MessageIcon::Exclamation, kAppTitle);
+  }
+  return outcome.done;
+}
+
+bool ConfirmReplace(Program& program, const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    return true;
+  }
+  const MessageAnswer answer = program.ports.dialogs->ShowMessage(
+      path + "\nThis file already exist.\n\nReplace existing file?", MessageButtons::YesNo,
+      MessageIcon::Exclamation, kReplaceTitle);
+  return answer == MessageAnswer::Yes;
+}
+
 std::string SaveFileDialog(Program& program, const std::string& suggestion,
                            const std::string& extension) {
   FileDialogRequest request;
@@ -86,14 +105,7 @@ std::string SaveFileDialog(Program& program, const std::string& suggestion,
       return {};
     }
     const std::string name = SavedFileName(typed, extension);
-    std::error_code error;
-    if (!std::filesystem::exists(name, error)) {
-      return name;
-    }
-    const MessageAnswer answer = program.ports.dialogs->ShowMessage(
-        name + "\nThis file already exist.\n\nReplace existing file?", MessageButtons::YesNo,
-        MessageIcon::Exclamation, kReplaceTitle);
-    if (answer == MessageAnswer::Yes) {
+    if (ConfirmReplace(program, name)) {
       return name;
     }
     request.fileName = name;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "program/file_outcome.h"
 #include "program/program.h"
 
 namespace zentrova {
@@ -17,6 +18,11 @@ enum FileDialogKind : int {
 std::string ValidSuggestion(const std::string& name);
 // Full path, or empty when cancelled; sets LastOpenedFileName on success.
 std::string OpenFileDialog(Program& program, int kind, const std::string& suggestion);
+// Tells the user why a file they asked for was not written; true when it was.
+bool WrittenOrTold(Program& program, const std::string& path, const FileOutcome& outcome);
+
+// True when nothing is at `path` or the user agrees to replace it.
+bool ConfirmReplace(Program& program, const std::string& path);
 // Full path ending in "." + extension (letter case ignored), or empty when cancelled; asks
 // before replacing an existing file.
 std::string SaveFileDialog(Program& program, const std::string& suggestion,

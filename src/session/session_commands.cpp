@@ -23,10 +23,28 @@ bool NeverSaved(const Program& program) {
   return program.session.currentFile == kNewSessionFile;
 }
 
+// A failed write leaves the session unsaved under its old name; the user is told why.
+bool WriteOrTell(Program& program, const std::string& path) {
+  return WrittenOrTold(program, path, WriteSession(program, path, true));
+}
+
+// A name the user never chose (the ".ses" of a converted old file) replaces an existing file
+// only when the user agrees; otherwise Save As picks another name.
+bool SaveUnderCurrentName(Program& program) {
+  if (program.session.confirmReplace && !ConfirmReplace(program, program.session.currentFile)) {
+    return SaveSessionAs(program);
+  }
+  return WriteOrTell(program, program.session.currentFile);
+}
+
 }  // namespace
 
 void NewSession(Program& program) {
   SetCurrentSessionFile(program, kNewSessionFile, true);
+  program.session.confirmReplace = false;
+  for (int slot = 1; slot <= program.database.EngineCount(); ++slot) {
+    program.database.Engine(slot).ClearRunFields();
+  }
   ClearLogPages(program);
   ShowProfilePage(program);
   FillEngineLists(program);
@@ -52,8 +70,7 @@ bool AskSaveSession(Program& program) {
   if (NeverSaved(program)) {
     return SaveSessionAs(program);
   }
-  WriteSession(program, program.session.currentFile, true);
-  return true;
+  return SaveUnderCurrentName(program);
 }
 
 bool SaveSession(Program& program) {
@@ -63,8 +80,7 @@ bool SaveSession(Program& program) {
   if (NeverSaved(program)) {
     return SaveSessionAs(program);
   }
-  WriteSession(program, program.session.currentFile, true);
-  return true;
+  return SaveUnderCurrentName(program);
 }
 
 bool SaveSessionAs(Program& program) {
@@ -72,8 +88,7 @@ bool SaveSessionAs(Program& program) {
   if (name.empty()) {
     return false;
   }
-  WriteSession(program, name, true);
-  return true;
+  return WriteOrTell(program, name);
 }
 
 void NewSessionCommand(Program& program) {

@@ -54,10 +54,9 @@ std::string SessionExportText(const Program& program) {
   return out.Bytes();
 }
 
-void ExportSession(Program& program, const std::string& path) {
+FileOutcome ExportSession(Program& program, const std::string& path) {
   CollectSession(program);
-  // Export errors are not reported; the old file stays when the new one cannot be written.
-  ReplaceFileBytes(path, SessionExportText(program));
+  return ReplaceFileBytes(path, SessionExportText(program));
 }
 
 bool ExportSessionCommand(Program& program) {
@@ -68,8 +67,7 @@ bool ExportSessionCommand(Program& program) {
   if (path.empty()) {
     return false;
   }
-  ExportSession(program, path);
-  return true;
+  return WrittenOrTold(program, path, ExportSession(program, path));
 }
 
 }  // namespace zentrova

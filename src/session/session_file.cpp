@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
-#include <optional>
 
 #include "engines/categories.h"
 #include "engines/engine_lists.h"
 #include "meta/meta_generator.h"
+#include "program/read_file.h"
 #include "program/replace_file.h"
 #include "reports/report_page.h"
 #include "session/log_folder.h"
@@ -27,15 +25,6 @@ constexpr std::size_t kMinTextBytes = 2;
 
 std::string StoredTime(const std::string& time) {
   return time.empty() ? kEmptyTime : time;
-}
-
-// Never creates the file: a path that does not exist reads as nothing.
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    return std::nullopt;
-  }
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool EndsWithWps(const std::string& path) {
@@ -101,12 +90,7 @@ void SetBusyCursor(Program& program, bool busy) {
 
 void ClearRunFields(Program& program) {
   for (int slot = 1; slot <= StoredEngineCount(program); ++slot) {
-    EngineRecord& engine = program.database.Engine(slot);
-    engine.RegistrationStatus() = kNotSubmitted;
-    engine.DeepLinkStatus() = kNotSubmitted;
-    engine.runDate.clear();
-    engine.startedAt.clear();
-    engine.finishedAt.clear();
+    program.database.Engine(slot).ClearRunFields();
   }
 }
 
@@ -185,31 +169,35 @@ std::vector<std::string> QueuedEngineNames(const Program& program) {
   return names;
 }
 
-void WriteSession(Program& program, const std::string& path, bool remember) {
+FileOutcome WriteSession(Program& program, const std::string& path, bool remember) {
   CollectSession(program);
-  // Written beside the target and renamed over it, so a failed write never costs the old file;
-  // like the other file errors of saving, a failure is not reported.
-  ReplaceFileBytes(path, EncodeSession(program));
-  SetCurrentSessionFile(program, path, remember);
+  // Written beside the target and renamed over it, so a failed write never costs the old file.
+  FileOutcome outcome = ReplaceFileBytes(path, EncodeSession(program));
+  if (outcome) {
+    SetCurrentSessionFile(program, path, remember);
+    program.session.confirmReplace = false;
+  }
+  return outcome;
 }
 
-void ReadSession(Program& program, const std::string& path, bool remember) {
+SessionRead ReadSession(Program& program, const std::string& path, bool remember) {
+  // Nothing of the open session changes until the file has shown that it is a session.
+  const FileBytes file = ReadWholeFile(path, kMaxSessionFileBytes);
+  SessionReader in(file ? std::string_view(file.bytes) : std::string_view());
+  const int signature = in.Int16();
+  if (signature != kSessionSignature && signature != kOldSessionSignature) {
+    program.ports.dialogs->ShowMessage(kUnrecognizedFile, MessageButtons::Ok, MessageIcon::None,
+                                       kAppTitle);
+    return SessionRead::NotSession;
+  }
   HideEngineCategories(program);
   ClearLogPages(program);
   SetBusyCursor(program, true);
   ShowReport(program, kNoReport);
   SetCurrentSessionFile(program, path, remember);
+  program.session.confirmReplace = false;
   RefillEngineList(program);
 
-  const std::optional<std::string> bytes = ReadWholeFile(path);
-  SessionReader in(bytes ? std::string_view(*bytes) : std::string_view());
-  const int signature = in.Int16();
-  if (signature != kSessionSignature && signature != kOldSessionSignature) {
-    program.ports.dialogs->ShowMessage(kUnrecognizedFile, MessageButtons::Ok, MessageIcon::None,
-                                       kAppTitle);
-    SetBusyCursor(program, false);
-    return;
-  }
   for (int slot = 1; slot <= kProfileSlotCount; ++slot) {
     program.session.profile[slot] = in.Text();
   }
@@ -226,11 +214,13 @@ void ReadSession(Program& program, const std::string& path, bool remember) {
     SetBusyCursor(program, false);
     ClearRunFields(program);
     program.views.Changed(View::Report);
-    // A later Save then writes a current-format ".ses" beside the old file.
+    // A later Save then writes a current-format ".ses" beside the old file, asking first when
+    // one of that name is already there.
     if (EndsWithWps(path)) {
       SetCurrentSessionFile(program, path.substr(0, path.size() - 3) + "ses", remember);
+      program.session.confirmReplace = true;
     }
-    return;
+    return SessionRead::Converted;
   }
 
   ReadEngineEntries(program, in);
@@ -247,6 +237,7 @@ void ReadSession(Program& program, const std::string& path, bool remember) {
   program.views.Changed(View::Report);
   program.session.saved = true;
   SetBusyCursor(program, false);
+  return SessionRead::Read;
 }
 
 }  // namespace zentrova

@@ -60,6 +60,9 @@ struct SessionState {
   ProfileEditor editor;
   std::string currentFile = kNewSessionFile;
   bool saved = true;
+  // The current file's name was given by converting an old-format file, not chosen by the
+  // user: a Save asks before replacing a file of that name.
+  bool confirmReplace = false;
 };
 
 }  // namespace zentrova

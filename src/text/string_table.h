@@ -13,6 +13,8 @@ inline constexpr int kServiceStatusUrlFirstHalf = 23;
 inline constexpr int kServiceStatusUrlSecondHalf = 25;
 // The compiled string table in the installation's data folder.
 inline constexpr char kStringTableFileName[] = "strings.tbl";
+// The program's texts take a few kilobytes; a table near this size is refused unread.
+inline constexpr std::size_t kMaxStringTableFileBytes = 16 * 1024 * 1024;
 
 // The per-character unscrambling rule shared by the string table and the database.
 std::string RestoreText(const std::string& stored);

@@ -1,7 +1,5 @@
 #include <cstdint>
-#include <fstream>
-#include <iterator>
-
+#include "program/read_file.h"
 #include "program/replace_file.h"
 #include "text/string_table.h"
 
@@ -81,15 +79,11 @@ std::optional<std::map<int, std::string>> ParseStringTable(const std::string& by
 }  // namespace
 
 std::optional<std::map<int, std::string>> ReadStringTableFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const FileBytes file = ReadWholeFile(path, kMaxStringTableFileBytes);
+  if (!file) {
     return std::nullopt;
   }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    return std::nullopt;
-  }
-  return ParseStringTable(bytes);
+  return ParseStringTable(file.bytes);
 }
 
 bool WriteStringTableFile(const std::string& path, const std::map<int, std::string>& stored) {
@@ -107,7 +101,7 @@ bool WriteStringTableFile(const std::string& path, const std::map<int, std::stri
     AppendNumber(bytes, static_cast<unsigned>(text.size()));
     bytes += text;
   }
-  return ReplaceFileBytes(path, bytes);
+  return ReplaceFileBytes(path, bytes).done;
 }
 
 bool LoadStringTable(Program& program) {

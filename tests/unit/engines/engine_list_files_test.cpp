@@ -50,10 +50,37 @@ TEST_F(EngineListFilesTest, LoadingReplacesTheQueueWithTheNamedEnginesOnly) {
   EXPECT_FALSE(program().session.saved);
 }
 
-TEST_F(EngineListFilesTest, AnUnreadableFileLeavesNoMarks) {
+// Refused rather than read as an empty list: the queue the user built stays.
+TEST_F(EngineListFilesTest, AFileThatCannotBeReadIsReportedAndChangesNoMarks) {
   MarkRows(program(), {"Zeta Search"});
-  LoadEngineList(program(), PathOf("missing.sel"));
-  EXPECT_TRUE(MarkedEngines(program()).empty());
+  program().session.saved = true;
+  const std::string huge = PathOf("huge.sel");
+  WriteFileBytes(huge, "Alpha Links\r\n");
+  std::filesystem::resize_file(huge, std::uintmax_t{1} << 32);
+  for (const std::string& path : {PathOf("missing.sel"), huge}) {
+    SCOPED_TRACE(path);
+    test.dialogs.openAnswers.push_back(path);
+    test.dialogs.messages.clear();
+
+    LoadEngineListCommand(program());
+
+    EXPECT_EQ(MarkedEngines(program()), Names{"Zeta Search"});
+    EXPECT_TRUE(program().session.saved);
+    ASSERT_EQ(test.dialogs.messages.size(), 1u);
+    EXPECT_EQ(test.dialogs.messages[0].text.rfind("Cannot read the file " + path + ": ", 0), 0u);
+  }
+}
+
+TEST_F(EngineListFilesTest, AFailedSaveIsReported) {
+  MarkRows(program(), {"Zeta Search"});
+  const std::string path = PathOf("no such folder/queue.sel");
+  test.dialogs.saveAnswers.push_back(path);
+
+  SaveEngineListCommand(program());
+
+  ASSERT_EQ(test.dialogs.messages.size(), 1u);
+  EXPECT_EQ(test.dialogs.messages[0].text,
+            "Cannot write the file " + path + ": No such file or directory");
 }
 
 TEST_F(EngineListFilesTest, SavingWritesPlainNamesInListOrderEachEndedByCrLf) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "session/session_file.h"
 #include "session/session_model.h"
@@ -158,6 +159,102 @@ TEST_F(SessionCommandsTest, OpenReadsTheChosenSessionAndRemembersIt) {
   EXPECT_EQ(program().session.currentFile, Path("site.ses"));
   EXPECT_EQ(test.settings.Get("Initialization", "Session"), Path("site.ses"));
   EXPECT_TRUE(program().session.saved);
+}
+
+// A session that could not be written stays unsaved under its name, and New, Open and Exit
+// (which all ask through AskSaveSession) stop instead of losing the edits.
+TEST_F(SessionCommandsTest, AFailedSaveIsReportedAndStopsTheCommandThatAskedForIt) {
+  const std::string unwritable = Path("gone/site.ses");
+  EditSession(unwritable);
+  const std::string caption = program().window.caption;
+  const std::string expected =
+      "Cannot write the file " + unwritable + ": No such file or directory";
+
+  EXPECT_FALSE(SaveSession(program()));
+  test.dialogs.answers = {MessageAnswer::Yes};
+  EXPECT_FALSE(AskSaveSession(program()));
+  test.dialogs.answers = {MessageAnswer::Yes};
+  NewSessionCommand(program());
+  test.dialogs.answers = {MessageAnswer::Yes};
+  OpenSessionCommand(program());
+
+  EXPECT_TRUE(test.dialogs.openRequests.empty());
+  std::vector<std::string> texts;
+  for (const auto& message : test.dialogs.messages) {
+    texts.push_back(message.text);
+  }
+  const std::string ask = "Do you want to save current session?";
+  EXPECT_EQ(texts,
+            (std::vector<std::string>{expected, ask, expected, ask, expected, ask, expected}));
+  EXPECT_EQ(test.dialogs.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_FALSE(program().session.saved);
+  EXPECT_EQ(program().session.currentFile, unwritable);
+  EXPECT_EQ(program().window.caption, caption);
+  EXPECT_EQ(program().session.editor.boxText[kSiteTitle], "Edited");
+
+  // Save As to a place that cannot be written keeps the old name too.
+  test.dialogs.messages.clear();
+  test.dialogs.saveAnswers = {Path("gone/other.ses")};
+  EXPECT_FALSE(SaveSessionAs(program()));
+  EXPECT_EQ(program().session.currentFile, unwritable);
+  EXPECT_EQ(test.dialogs.messages.size(), 1u);
+}
+
+TEST_F(SessionCommandsTest, NewSessionAfterARunClearsEveryRunFieldOfEveryEngine) {
+  for (int slot = 1; slot <= 2; ++slot) {
+    EngineRecord& engine = program().database.Engine(slot);
+    engine.results = {kSuccessful, kFailed};
+    engine.startedAt = "10:00:00";
+    engine.finishedAt = "10:00:09";
+    engine.runDate = "12/10/2026";
+  }
+  // A database still loading counts one slot more than it holds: every engine is cleared all
+  // the same.
+  program().database.engineSlotCount = 1;
+
+  NewSession(program());
+
+  for (int slot = 1; slot <= 2; ++slot) {
+    SCOPED_TRACE(slot);
+    const EngineRecord& engine = program().database.Engine(slot);
+    EXPECT_EQ(engine.DeepLinkStatus(), kNotSubmitted);
+    EXPECT_EQ(engine.RegistrationStatus(), kNotSubmitted);
+    EXPECT_EQ(engine.startedAt, "");
+    EXPECT_EQ(engine.finishedAt, "");
+    EXPECT_EQ(engine.runDate, "");
+  }
+}
+
+// The ".ses" name of a converted old file was never chosen by the user: a Save asks before it
+// replaces a file of that name, and a No leads to Save As.
+TEST_F(SessionCommandsTest, SavingAConvertedOldFileAsksBeforeReplacingAnExistingSession) {
+  std::string old = testing::Int16Bytes(999);
+  for (int slot = 1; slot <= kProfileSlotCount; ++slot) {
+    old += testing::TextBytes(slot == kSiteTitle ? "Old Site" : "");
+  }
+  testing::WriteFileBytes(Path("site.wps"), old);
+  testing::WriteFileBytes(Path("site.ses"), "the user's other session");
+  ASSERT_EQ(ReadSession(program(), Path("site.wps"), true), SessionRead::Converted);
+  ASSERT_EQ(program().session.currentFile, Path("site.ses"));
+  SetBoxText(program(), kSiteTitle, "Edited");
+
+  test.dialogs.answers = {MessageAnswer::No};
+  EXPECT_FALSE(SaveSession(program()));
+  ASSERT_EQ(test.dialogs.messages.size(), 1u);
+  EXPECT_EQ(test.dialogs.messages[0].text,
+            Path("site.ses") + "\nThis file already exist.\n\nReplace existing file?");
+  EXPECT_EQ(test.dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(testing::ReadFileBytes(Path("site.ses")), "the user's other session");
+  EXPECT_FALSE(program().session.saved);
+
+  test.dialogs.answers = {MessageAnswer::Yes};
+  EXPECT_TRUE(SaveSession(program()));
+  EXPECT_EQ(testing::ReadFileBytes(Path("site.ses")).substr(0, 2), testing::Int16Bytes(998));
+  // Once written under that name, it is the user's session: later saves ask nothing.
+  test.dialogs.messages.clear();
+  SetBoxText(program(), kSiteTitle, "Again");
+  EXPECT_TRUE(SaveSession(program()));
+  EXPECT_TRUE(test.dialogs.messages.empty());
 }
 
 }  // namespace

@@ -317,31 +317,65 @@ TEST_F(SessionFileTest, DamagedFilesKeepWhatWasReadAndLeaveTheRestEmpty) {
   }
 }
 
-TEST_F(SessionFileTest, UnrecognizedOrMissingFileShowsTheMessageAndCreatesNothing) {
+// The open session, its file, caption, remembered name, marks and results stay exactly as they
+// were, so a later Save never writes over the file that was not a session.
+TEST_F(SessionFileTest, AFileThatIsNoSessionShowsTheMessageAndChangesNothing) {
   const std::string wrongSignature = Path("wrong.ses");
   WriteFileBytes(wrongSignature, Int16Bytes(997) + Header(999, {}).substr(2));
   const std::string missing = Path("missing.ses");
-  for (const std::string& path : {wrongSignature, missing, Path("empty.ses")}) {
+  const std::string empty = Path("empty.ses");
+  WriteFileBytes(empty, "");
+  // Larger than any session can be, with a session's signature in front: refused unread.
+  const std::string huge = Path("huge.ses");
+  WriteFileBytes(huge, Header(998, {}));
+  std::filesystem::resize_file(huge, std::uintmax_t{2} << 30);
+  const std::string open = Path("open.ses");
+  FillProfile();
+  program().deepPromotion.links = {"http://former.example"};
+  MarkRow("Alpha Dir");
+  SetRunFields(1, kFailed, kSuccessful, "10:00:00", "10:00:05", "01/02/2026");
+  ASSERT_TRUE(WriteSession(program(), open, true));
+  SetBoxText(program(), kSiteTitle, "Edited");
+  const ProfileValues profile = program().session.profile;
+  const std::string caption = program().window.caption;
+  for (const std::string& path : {wrongSignature, missing, empty, huge}) {
     SCOPED_TRACE(path);
-    if (path == Path("empty.ses")) {
-      WriteFileBytes(path, "");
-    }
-    program().session.profile[kSiteTitle] = "Former";
-    program().deepPromotion.links = {"http://former.example"};
     test.dialogs.messages.clear();
 
-    ReadSession(program(), path, true);
+    EXPECT_EQ(ReadSession(program(), path, true), SessionRead::NotSession);
 
     ASSERT_EQ(test.dialogs.messages.size(), 1u);
     EXPECT_EQ(test.dialogs.messages[0].text, "Cannot recognize Session file");
     EXPECT_EQ(test.dialogs.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(test.dialogs.messages[0].title, "Zentrova");
-    EXPECT_EQ(program().session.profile[kSiteTitle], "Former");
-    EXPECT_EQ(program().session.currentFile, path);
-    EXPECT_TRUE(program().deepPromotion.links.empty());
+    EXPECT_EQ(program().session.profile, profile);
+    EXPECT_EQ(program().session.editor.boxText[kSiteTitle], "Edited");
+    EXPECT_FALSE(program().session.saved);
+    EXPECT_EQ(program().session.currentFile, open);
+    EXPECT_EQ(program().window.caption, caption);
+    EXPECT_EQ(test.settings.Get("Initialization", "Session"), open);
+    EXPECT_EQ(program().deepPromotion.links, std::vector<std::string>{"http://former.example"});
+    EXPECT_TRUE(program().engineLists.engineList.Row(0).marked);
+    EXPECT_EQ(program().database.Engine(1).RegistrationStatus(), kSuccessful);
     EXPECT_FALSE(program().window.busyCursor);
   }
   EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST_F(SessionFileTest, AWriteThatFailsGivesTheReasonAndKeepsTheSessionAsItWas) {
+  const std::string open = Path("open.ses");
+  ASSERT_TRUE(WriteSession(program(), open, true));
+  SetBoxText(program(), kSiteTitle, "Edited");
+  const std::string unwritable = Path("no such folder/site.ses");
+
+  const FileOutcome outcome = WriteSession(program(), unwritable, true);
+
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.reason, "No such file or directory");
+  EXPECT_FALSE(program().session.saved);
+  EXPECT_EQ(program().session.currentFile, open);
+  EXPECT_EQ(program().window.caption, "Zentrova - " + open);
+  EXPECT_EQ(test.settings.Get("Initialization", "Session"), open);
 }
 
 TEST_F(SessionFileTest, OverlongTextIsCutToWhatItsLengthFieldCanHold) {

@@ -1,4 +1,4 @@
-# Unit tests of session/ (and of program/default_folders, which has no test folder of its own).
+# Unit tests of session/ (and of program/, which has no test folder of its own).
 target_sources(zentrova_unit_tests PRIVATE
   session/default_folders_test.cpp
   session/file_dialogs_test.cpp
@@ -8,4 +8,5 @@ target_sources(zentrova_unit_tests PRIVATE
   session/session_export_test.cpp
   session/session_file_test.cpp
   session/session_model_test.cpp
+  session/replace_file_test.cpp
 )
