@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,6 +24,16 @@ struct SessionFileContent {
   std::vector<std::string> links;
   std::vector<std::string> queue;
 };
+
+// Engines never submitted, by name.
+inline std::vector<SessionFileContent::Engine> UnsubmittedEngines(
+    const std::vector<std::string>& names) {
+  std::vector<SessionFileContent::Engine> engines(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    engines[i].name = names[i];
+  }
+  return engines;
+}
 
 inline std::string Int16Bytes(int value) {
   return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};

@@ -71,7 +71,7 @@ TEST_F(BatchListTest, AddEntryAddsOnlyPathsNotListedYet) {
 
 TEST_F(BatchListTest, AddSessionChecksTheFileItWasGiven) {
   testing::SessionFileContent fit;
-  fit.engines = {{"Alpha Search"}};
+  fit.engines = testing::UnsubmittedEngines({"Alpha Search"});
   fit.queue = {"Alpha Search"};
   testing::SessionFileContent old = fit;
   old.signature = 999;

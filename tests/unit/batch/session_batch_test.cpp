@@ -62,7 +62,7 @@ class SessionBatchTest : public ::testing::Test {
   std::string SessionFile(const std::string& name, const std::string& address, const Texts& queue) {
     testing::SessionFileContent content;
     content.profile[1] = address;
-    content.engines = {{"Alpha Search"}, {"Beta Directory"}};
+    content.engines = testing::UnsubmittedEngines({"Alpha Search", "Beta Directory"});
     content.queue = queue;
     const std::string path = test.AppPath("SESSIONS/" + name);
     testing::WriteFileBytes(path, testing::SessionFileBytes(content));

@@ -17,7 +17,7 @@ using testing::SessionFileContent;
 SessionFileContent TwoQueuedEngines() {
   SessionFileContent content;
   content.profile[1] = "http://www.site.example";
-  content.engines = {{"Alpha Search"}, {"Beta Directory"}, {"Gamma News"}};
+  content.engines = testing::UnsubmittedEngines({"Alpha Search", "Beta Directory", "Gamma News"});
   content.links = {"http://www.site.example/a"};
   content.queue = {"Alpha Search", "Gamma News"};
   return content;

@@ -38,7 +38,7 @@ class FormCommandTest : public ::testing::Test {
                        {26, "red"},
                        {27, "blue"},
                        {36, "stale keyword text"}};
-    session.engines = {{"Alpha"}};
+    session.engines = UnsubmittedEngines({"Alpha"});
     session.links = {"http://my.site/one", "http://my.site/two"};
     session.queue = {"Alpha"};
     WriteFileBytes(sessionPath, SessionFileBytes(session));
