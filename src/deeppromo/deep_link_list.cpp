@@ -129,12 +129,12 @@ void RemoveAllDeepLinks(Program& program) {
 }
 
 void ClickDeepPromotionSwitch(Program& program, int value) {
-  ClickCheckBox(program, 5, value);
+  ClickCheckBox(program, kDeepPromotionBox, value);
   program.views.Changed(View::DeepLinks);
 }
 
 std::string DeepPromotionStatusText(const Program& program) {
-  return CheckBoxTicked(program, 5) ? "Activated" : "Deactivated";
+  return CheckBoxTicked(program, kDeepPromotionBox) ? "Activated" : "Deactivated";
 }
 
 }  // namespace zentrova

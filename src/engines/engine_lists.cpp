@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "program/busy_cursor.h"
 #include "session/session_model.h"
 
 namespace zentrova {
@@ -100,8 +101,7 @@ void UpdateSelectedCount(Program& program) {
 }
 
 void SelectEngineGroup(Program& program, SortedList& list, int code, bool select) {
-  program.window.busyCursor = true;
-  program.views.Changed(View::Cursor);
+  SetBusyCursor(program, true);
   bool changed = false;
   for (int index = 0; index < list.Count(); ++index) {
     const ListRow& row = list.Row(index);
@@ -119,8 +119,7 @@ void SelectEngineGroup(Program& program, SortedList& list, int code, bool select
     list.SetMarked(index, select);
     changed = true;
   }
-  program.window.busyCursor = false;
-  program.views.Changed(View::Cursor);
+  SetBusyCursor(program, false);
   if (changed) {
     MarksChangedByUser(program);
   }

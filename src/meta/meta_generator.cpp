@@ -6,6 +6,7 @@
 
 #include "meta/html_split.h"
 #include "meta/meta_file.h"
+#include "program/busy_cursor.h"
 #include "session/file_dialogs.h"
 #include "session/session_model.h"
 
@@ -19,11 +20,6 @@ constexpr char kSkippedCharacters[] = "~!@#$%^&*()_+-=|\\{}[]:;'<>?/,` \"";
 constexpr char kNameLeavesFolder[] =
     "The new file's name must name a file in the source file's folder: it cannot hold \"/\" or "
     "\"..\"";
-
-void SetBusyCursor(Program& program, bool busy) {
-  program.window.busyCursor = busy;
-  program.views.Changed(View::Cursor);
-}
 
 bool IsBlank(const std::string& text) {
   return text.find_first_not_of(' ') == std::string::npos;

@@ -1,5 +1,6 @@
 # Sources of the core's program/ folder.
 target_sources(zentrova_core PRIVATE
+  program/busy_cursor.cpp
   program/file_outcome.cpp
   program/read_file.cpp
   program/replace_file.cpp

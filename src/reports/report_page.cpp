@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "engines/engine_lists.h"
+#include "program/busy_cursor.h"
 #include "program/replace_file.h"
 #include "reports/summary_report.h"
 #include "session/file_dialogs.h"
@@ -29,11 +30,6 @@ std::string ResultTag(int result) {
 
 std::string SummaryFilePath(const Program& program) {
   return program.folders.LogFolder() + ReportFileName(program.session.currentFile, ".htm");
-}
-
-void SetBusyCursor(Program& program, bool busy) {
-  program.window.busyCursor = busy;
-  program.views.Changed(View::Cursor);
 }
 
 void FillStatusList(Program& program, int wantedResult) {

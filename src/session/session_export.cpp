@@ -10,8 +10,6 @@ namespace zentrova {
 
 namespace {
 
-constexpr char kEmptyTime[] = "00:00:00";
-
 class ExportLines {
  public:
   // A number as a 16-bit value is printed: a blank in place of the plus sign, one after.

@@ -6,6 +6,7 @@
 #include "engines/categories.h"
 #include "engines/engine_lists.h"
 #include "meta/meta_generator.h"
+#include "program/busy_cursor.h"
 #include "program/read_file.h"
 #include "program/replace_file.h"
 #include "reports/report_page.h"
@@ -18,7 +19,6 @@ namespace zentrova {
 namespace {
 
 constexpr char kUnrecognizedFile[] = "Cannot recognize Session file";
-constexpr char kEmptyTime[] = "00:00:00";
 // Name, two numbers and three texts.
 constexpr std::size_t kMinEngineEntryBytes = 2 + 2 + 2 + 2 + 2 + 2;
 constexpr std::size_t kMinTextBytes = 2;
@@ -81,11 +81,6 @@ void RefillEngineList(Program& program) {
   program.deepPromotion.links.clear();
   program.deepPromotion.currentRow = -1;
   program.views.Changed(View::DeepLinks);
-}
-
-void SetBusyCursor(Program& program, bool busy) {
-  program.window.busyCursor = busy;
-  program.views.Changed(View::Cursor);
 }
 
 void ClearRunFields(Program& program) {

@@ -20,7 +20,11 @@ void ResetProfile(Program& program);
 
 // Edits made in the editing view; a change of text or a click marks the session changed.
 void SetBoxText(Program& program, int slot, const std::string& text);
-void ClickCheckBox(Program& program, int checkBox, int value);  // checkBox 3, 4 or 5
+// The editing view's three check boxes by number: "Do not repeat", "No adult", "Deep Promotion".
+inline constexpr int kDoNotRepeatBox = 3;
+inline constexpr int kAdultBox = 4;
+inline constexpr int kDeepPromotionBox = 5;
+void ClickCheckBox(Program& program, int checkBox, int value);
 // Whether a check box of the editing view is ticked (value 1) right now.
 bool CheckBoxTicked(const Program& program, int checkBox);
 

@@ -1,18 +1,13 @@
 #include "submission/run_controller.h"
 
 namespace zentrova {
-namespace {
-
-constexpr char kNoTime[] = "00:00:00";
-
-}  // namespace
 
 void ShowRunStep(Program& program, int step) {
   ProgressPanel& progress = program.progress;
   if (step == 0) {
     progress.currentDate = program.ports.clock->DateText();
-    progress.startedTime = kNoTime;
-    progress.currentTime = kNoTime;
+    progress.startedTime = kEmptyTime;
+    progress.currentTime = kEmptyTime;
     progress.engineInProcess.clear();
     program.ports.clockTimer->SetEnabled(false);
   } else if (step == 1) {

@@ -5,6 +5,9 @@
 
 namespace zentrova {
 
+// A time of day not yet taken: a run not started, an engine never submitted.
+inline constexpr char kEmptyTime[] = "00:00:00";
+
 // What the submission browser is doing.
 enum BrowserTaskCode : int {
   kBrowserStopped = 0,
@@ -27,8 +30,8 @@ struct ProgressPanel {
   std::string linkInProcess;             // Label42
   std::string deepLinkCount = "0";       // Label44
   std::string currentDate;               // Label36
-  std::string startedTime = "00:00:00";  // Label37
-  std::string currentTime = "00:00:00";  // Label38
+  std::string startedTime = kEmptyTime;  // Label37
+  std::string currentTime = kEmptyTime;  // Label38
   std::array<bool, 4> lamps{};
 };
 

@@ -9,9 +9,6 @@ namespace zentrova {
 namespace {
 
 constexpr int kMainPageInProcess = -1;
-constexpr int kDoNotRepeatBox = 3;
-constexpr int kAdultBox = 4;
-constexpr int kDeepPromotionBox = 5;
 
 void ShowDeepLinkCount(Program& program, int count) {
   program.progress.deepLinkCount = std::to_string(count);
