@@ -53,13 +53,11 @@ void FillQueue(Program& program) {
           "field" + std::to_string(engine.fieldCount);
       engine.fieldValues[static_cast<size_t>(engine.fieldCount)] = valueTemplate;
     }
-    program.database.engines.push_back(engine);
-    const int slot = program.database.EngineCount();
+    const int slot = program.database.AddEngine(engine);
     const int row = program.engineLists.engineList.Add(engine.name, slot);
     program.engineLists.engineList.SetMarked(row, true);
     program.reports.statusList.Add(engine.name, slot);
   }
-  program.database.engineSlotCount = program.database.EngineCount();
   for (int i = 1; i <= kDeepLinkCount; ++i) {
     program.deepPromotion.links.push_back("http://my.site/page" + std::to_string(i) + ".htm");
   }

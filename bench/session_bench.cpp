@@ -40,10 +40,8 @@ void FillSession(Program& program) {
     engine.startedAt = "10:11:12";
     engine.finishedAt = "10:11:40";
     engine.runDate = "12-10-2026";
-    program.database.engines.push_back(engine);
-    program.engineLists.engineList.Add(engine.name, slot);
+    program.engineLists.engineList.Add(engine.name, program.database.AddEngine(engine));
   }
-  program.database.engineSlotCount = kMaxEngines;
   for (int row = 0; row < program.engineLists.engineList.Count(); ++row) {
     program.engineLists.engineList.SetMarked(row, true);
   }

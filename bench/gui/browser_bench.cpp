@@ -185,11 +185,9 @@ int main(int argc, char** argv) {
     engine.fieldValues[1] = "%001";
     engine.fieldNames[2] = "title";
     engine.fieldValues[2] = "%002";
-    program.database.engines.push_back(engine);
     SortedList& list = program.engineLists.engineList;
-    list.SetMarked(list.Add(engine.name, i), true);
+    list.SetMarked(list.Add(engine.name, program.database.AddEngine(engine)), true);
   }
-  program.database.engineSlotCount = program.database.EngineCount();
 
   const std::vector<double> browserTimes = TimeBrowserRun(program);
   const std::vector<double> curlTimes = TimeCurl(QString::fromStdString(action));

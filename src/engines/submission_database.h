@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engines/category_groups.h"
@@ -23,6 +24,13 @@ struct SubmissionDatabase {
   const EngineRecord& Engine(int slot) const { return engines.at(static_cast<size_t>(slot)); }
   // Number of engines once start-up has finished.
   int EngineCount() const { return static_cast<int>(engines.size()) - 1; }
+  // Puts an engine into the next slot of a table that has finished loading (the count stays
+  // the number of engines); the engine's slot. For tables built in place, not read from a file.
+  int AddEngine(EngineRecord engine) {
+    engines.push_back(std::move(engine));
+    engineSlotCount = EngineCount();
+    return engineSlotCount;
+  }
 };
 
 }  // namespace zentrova

@@ -30,9 +30,7 @@ int WebProgram::AddEngine(const EngineDefinition& definition, bool queued) {
     engine.fieldValues[engine.fieldCount] = valueTemplate;
   }
   SubmissionDatabase& database = program.database;
-  database.engines.push_back(engine);
-  database.engineSlotCount = database.EngineCount();
-  const int slot = database.EngineCount();
+  const int slot = database.AddEngine(engine);
   SortedList& list = program.engineLists.engineList;
   list.SetMarked(list.Add(definition.name, slot), queued);
   return slot;

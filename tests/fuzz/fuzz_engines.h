@@ -18,9 +18,8 @@ inline void AddFuzzEngines(Program& program) {
     record.kind = engine.kind;
     record.homeUrl = "http://127.0.0.1/";
     record.actionUrl = "http://127.0.0.1/add";
-    program.database.engines.push_back(record);
+    program.database.AddEngine(record);
   }
-  program.database.engineSlotCount = program.database.EngineCount();
   FillEngineLists(program);
 }
 

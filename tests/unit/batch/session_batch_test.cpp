@@ -37,9 +37,8 @@ void AddEngines(Program& program) {
     engine.fieldNames[1] = "url";
     engine.fieldValues[1] = "%001";
     engine.successMarker = "Thank you";
-    program.database.engines.push_back(engine);
+    program.database.AddEngine(engine);
   }
-  program.database.engineSlotCount = program.database.EngineCount();
 }
 
 class SessionBatchTest : public ::testing::Test {

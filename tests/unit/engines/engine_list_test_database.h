@@ -23,9 +23,8 @@ inline void LoadTestEngines(Program& program, const std::vector<TestEngine>& eng
     record.name = engine.name;
     record.kind = engine.kind;
     record.specialized = engine.specialized;
-    program.database.engines.push_back(record);
+    program.database.AddEngine(record);
   }
-  program.database.engineSlotCount = static_cast<int>(program.database.engines.size()) - 1;
   FillEngineLists(program);
 }
 

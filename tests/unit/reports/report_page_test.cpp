@@ -24,9 +24,8 @@ class ReportPageTest : public ::testing::Test {
       engine.homeUrl = std::string("http://") + e.name + ".test/";
       engine.RegistrationStatus() = e.result;
       engine.DeepLinkStatus() = e.result;
-      t.program.database.engines.push_back(engine);
+      t.program.database.AddEngine(engine);
     }
-    t.program.database.engineSlotCount = t.program.database.EngineCount();
     t.program.session.currentFile = t.AppPath("SESSIONS/Shop.ses");
   }
   std::string RowTexts() const {

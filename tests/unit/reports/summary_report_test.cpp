@@ -26,9 +26,8 @@ void SetUpSession(Program& program, const std::vector<EngineSetup>& engines) {
     engine.homeUrl = setup.homeUrl;
     engine.kind = setup.kind;
     engine.RegistrationStatus() = setup.result;
-    program.database.engines.push_back(engine);
+    program.database.AddEngine(engine);
   }
-  program.database.engineSlotCount = program.database.EngineCount();
   ProfileValues& profile = program.session.profile;
   profile[kPageAddress] = "http://www.shop.test/";
   profile[kSiteTitle] = "The Shop";

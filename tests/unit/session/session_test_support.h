@@ -13,9 +13,8 @@ inline void AddEngines(Program& program, const std::vector<std::string>& names) 
   for (const std::string& name : names) {
     EngineRecord engine;
     engine.name = name;
-    program.database.engines.push_back(engine);
+    program.database.AddEngine(engine);
   }
-  program.database.engineSlotCount = program.database.EngineCount();
 }
 
 }  // namespace zentrova::testing

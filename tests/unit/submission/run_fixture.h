@@ -35,9 +35,7 @@ class RunFixture : public ::testing::Test {
     engine.fieldNames[1] = "url";
     engine.fieldValues[1] = "%001";
     engine.successMarker = "Thank you";
-    program.database.engines.push_back(engine);
-    const int slot = program.database.EngineCount();
-    program.database.engineSlotCount = slot;
+    const int slot = program.database.AddEngine(engine);
     const int row = program.engineLists.engineList.Add(name, slot);
     program.engineLists.engineList.SetMarked(row, queued);
     program.reports.statusList.Add(name, slot);
