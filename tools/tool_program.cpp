@@ -4,12 +4,11 @@
 
 #include <ctime>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <random>
-#include <utility>
 
 #include "engines/database_loader.h"
+#include "ports/headless_ports.h"
 #include "program/default_folders.h"
 #include "session/session_commands.h"
 #include "session/session_file.h"
@@ -18,79 +17,17 @@ namespace zentrova::tool {
 
 namespace {
 
-class MemorySettings : public SettingsStore {
- public:
-  std::string Get(const std::string& section, const std::string& key) const override {
-    const auto it = values_.find({section, key});
-    return it == values_.end() ? std::string() : it->second;
-  }
-  void Set(const std::string& section, const std::string& key, const std::string& value) override {
-    values_[{section, key}] = value;
-  }
-
- private:
-  std::map<std::pair<std::string, std::string>, std::string> values_;
-};
-
-// Nobody is there to answer: the default button is taken and no file is ever chosen.
-class RecordingDialogs : public Dialogs {
- public:
-  MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon,
-                            const std::string&) override {
-    messages.push_back(text);
-    if (echo) {
-      std::cerr << "zentrova-tool: message: " << text << '\n';
-    }
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-  }
-  std::string AskOpenFileName(const FileDialogRequest&) override { return {}; }
-  std::string AskSaveFileName(const FileDialogRequest&) override { return {}; }
-
-  std::vector<std::string> messages;
-  bool echo = true;
-};
-
-class FixedClock : public Clock {
- public:
-  FixedClock() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%m-%d-%Y", &local);
-    date_ = text;
-    std::strftime(text, sizeof text, "%H:%M:%S", &local);
-    time_ = text;
-  }
-  std::string DateText() const override { return date_; }
-  std::string TimeText() const override { return time_; }
-
- private:
-  std::string date_;
-  std::string time_;
-};
-
-class InertTimer : public Timer {
- public:
-  void SetInterval(int milliseconds) override { interval_ = milliseconds; }
-  int Interval() const override { return interval_; }
-  void SetEnabled(bool enabled) override { enabled_ = enabled; }
-  bool Enabled() const override { return enabled_; }
-
- private:
-  int interval_ = 0;
-  bool enabled_ = false;
-};
-
-class NullClipboard : public Clipboard {
- public:
-  void SetText(const std::string&) override {}
-};
-
-class NullShell : public Shell {
- public:
-  void OpenAddress(const std::string&) override {}
-};
+// The clock stands still at the moment the subcommand started.
+void SetToNow(FixedClock& clock) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%m-%d-%Y", &local);
+  clock.date = text;
+  std::strftime(text, sizeof text, "%H:%M:%S", &local);
+  clock.time = text;
+}
 
 std::filesystem::path MakeWorkFolder() {
   std::random_device random;
@@ -111,12 +48,13 @@ std::filesystem::path MakeWorkFolder() {
 
 struct ToolProgram::Platform {
   MemorySettings settings;
-  RecordingDialogs dialogs;
+  ScriptedDialogs dialogs;
   FixedClock clock;
-  InertTimer replyTimer;
-  InertTimer clockTimer;
-  NullClipboard clipboard;
-  NullShell shell;
+  ManualTimer replyTimer;
+  ManualTimer clockTimer;
+  MemoryClipboard clipboard;
+  RecordingShell shell;
+  bool echo = true;
 };
 
 ToolProgram::ToolProgram()
@@ -129,6 +67,13 @@ ToolProgram::ToolProgram()
           .string() +
       "/";
   MakeWorkingFolders(program);
+  SetToNow(platform_->clock);
+  // Nobody is there to answer: the default button is taken and no file is ever chosen.
+  platform_->dialogs.onMessage = [platform = platform_.get()](const std::string& text) {
+    if (platform->echo) {
+      std::cerr << "zentrova-tool: message: " << text << '\n';
+    }
+  };
   Ports& ports = program.ports;
   ports.dialogs = &platform_->dialogs;
   ports.settings = &platform_->settings;
@@ -162,11 +107,15 @@ bool ToolProgram::OpenSession(const std::string& path) {
 }
 
 void ToolProgram::EchoMessages(bool echo) {
-  platform_->dialogs.echo = echo;
+  platform_->echo = echo;
 }
 
-const std::vector<std::string>& ToolProgram::Messages() const {
-  return platform_->dialogs.messages;
+std::vector<std::string> ToolProgram::Messages() const {
+  std::vector<std::string> texts;
+  for (const ShownMessage& message : platform_->dialogs.messages) {
+    texts.push_back(message.text);
+  }
+  return texts;
 }
 
 int ToolProgram::OpenDatabaseAndSession(const std::string& database, const std::string& session) {

@@ -33,7 +33,7 @@ class ToolProgram {
   int OpenDatabaseAndSession(const std::string& database, const std::string& session);
 
   // Texts of the message boxes shown so far.
-  const std::vector<std::string>& Messages() const;
+  std::vector<std::string> Messages() const;
   // A subcommand that reports failures in its own words turns the echo off.
   void EchoMessages(bool echo);
 
