@@ -52,6 +52,8 @@ MessageAnswer QtDialogs::ShowMessage(const std::string& text, MessageButtons but
                                      MessageIcon icon, const std::string& title) {
   QMessageBox box(BoxIcon(icon), DecodeWindows1252(title), DecodeWindows1252(text),
                   QMessageBox::NoButton, mainWindow_());
+  // Texts of the program and of files ("No <HEAD> tag") are shown as they are, never as markup.
+  box.setTextFormat(Qt::PlainText);
   switch (buttons) {
     case MessageButtons::Ok:
       box.setStandardButtons(QMessageBox::Ok);

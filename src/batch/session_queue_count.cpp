@@ -62,7 +62,7 @@ class SessionFileWalker {
 int SessionQueueCount(const std::string& path) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || !std::filesystem::is_regular_file(path, error)) {
+  if (error || !std::filesystem::is_regular_file(path, error) || size > kMaxSessionFileBytes) {
     return -1;
   }
   SessionFileWalker file(path, size);

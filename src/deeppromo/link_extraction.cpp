@@ -6,6 +6,7 @@
 #include "deeppromo/deep_link_list.h"
 #include "deeppromo/link_dialog.h"
 #include "deeppromo/sitemap.h"
+#include "program/outside_address.h"
 #include "submission/run_controller.h"
 
 namespace zentrova {
@@ -118,6 +119,10 @@ void FetchNextSitemap(Program& program) {
 
 void QueueSitemaps(LinkExtractionState& extraction, const std::vector<std::string>& sitemaps) {
   for (const std::string& address : sitemaps) {
+    // An index entry is the sitemap's word only: anything but a web address is not fetched.
+    if (!IsWebAddress(address)) {
+      continue;
+    }
     if (static_cast<int>(extraction.sitemapsSeen.size()) >= kMaxSitemapFetches) {
       return;
     }

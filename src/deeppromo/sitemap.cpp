@@ -8,6 +8,8 @@ namespace zentrova {
 namespace {
 
 constexpr std::string_view kWhitespace = " \t\r\n";
+// "&#" and up to eight digits before the ";".
+constexpr size_t kMaxReferenceLength = 10;
 
 std::string_view LocalName(std::string_view name) {
   const size_t colon = name.rfind(':');
@@ -81,9 +83,12 @@ std::string DecodeEntities(std::string_view text) {
         break;
       }
     }
-    const size_t semicolon = text.find(';', pos);
-    if (!replaced && text.substr(pos, 2) == "&#" && semicolon != std::string_view::npos &&
-        semicolon - pos <= 10) {
+    // A character reference is short: its ";" is looked for only that far, so a text of
+    // nothing but "&" costs no more than its length.
+    const size_t nearSemicolon = text.substr(pos, kMaxReferenceLength + 1).find(';');
+    const size_t semicolon =
+        nearSemicolon == std::string_view::npos ? nearSemicolon : pos + nearSemicolon;
+    if (!replaced && text.substr(pos, 2) == "&#" && semicolon != std::string_view::npos) {
       const bool hex = pos + 2 < text.size() && (text[pos + 2] == 'x' || text[pos + 2] == 'X');
       const std::string digits(text.substr(pos + (hex ? 3 : 2), semicolon - pos - (hex ? 3 : 2)));
       char* parsedEnd = nullptr;

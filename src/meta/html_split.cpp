@@ -1,6 +1,8 @@
 #include "meta/html_split.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 #include "program/read_file.h"
 
@@ -11,18 +13,38 @@ constexpr size_t kMinimumPageLength = 5;
 constexpr size_t kHeadTagLength = 6;     // "<head>" and "<body>"
 constexpr size_t kTitleCloseLength = 8;  // "</title>"
 
-// Earliest position of any of the forms at or after `from`.
-size_t FindEarliest(const std::string& text, std::initializer_list<const char*> forms,
-                    size_t from) {
-  size_t earliest = std::string::npos;
-  for (const char* form : forms) {
-    const size_t found = text.find(form, from);
-    if (found < earliest) {
-      earliest = found;
+// Finds the earliest of several forms at or after a position that only moves forward. Each
+// form's next occurrence is remembered until the position passes it, so a whole scan costs one
+// pass over the text per form, however many tags the text holds.
+class EarliestOf {
+ public:
+  EarliestOf(const std::string& text, std::initializer_list<const char*> forms) : text_(text) {
+    for (const char* form : forms) {
+      forms_.push_back({form, 0, false});
     }
   }
-  return earliest;
-}
+
+  size_t From(size_t from) {
+    size_t earliest = std::string::npos;
+    for (Form& form : forms_) {
+      if (!form.known || (form.next != std::string::npos && form.next < from)) {
+        form.next = text_.find(form.text, from);
+        form.known = true;
+      }
+      earliest = std::min(earliest, form.next);
+    }
+    return earliest;
+  }
+
+ private:
+  struct Form {
+    const char* text;
+    size_t next;
+    bool known;
+  };
+  const std::string& text_;
+  std::vector<Form> forms_;
+};
 
 // The lower-case form wins when both occur.
 size_t FindTag(const std::string& text, const char* lower, const char* upper) {
@@ -54,14 +76,16 @@ std::string TrimLineBreaks(const std::string& text) {
 
 std::string StripTitleElements(const std::string& text) {
   std::string kept;
+  EarliestOf titles(text, {"<TITLE>", "<title>"});
+  EarliestOf closes(text, {"</TITLE>", "</title>"});
   size_t position = 0;
   while (position < text.size()) {
-    const size_t title = FindEarliest(text, {"<TITLE>", "<title>"}, position);
+    const size_t title = titles.From(position);
     if (title == std::string::npos) {
       break;
     }
     kept.append(text, position, title - position);
-    const size_t close = FindEarliest(text, {"</TITLE>", "</title>"}, title + 1);
+    const size_t close = closes.From(title + 1);
     if (close == std::string::npos) {
       // An unclosed element stays, with everything after it.
       position = title;
@@ -77,9 +101,10 @@ std::string StripTitleElements(const std::string& text) {
 
 std::string StripHeadTags(const std::string& text) {
   std::string kept;
+  EarliestOf tags(text, {"<META", "<meta", "<head", "<HEAD", "<!WS "});
   size_t position = 0;
   while (position < text.size()) {
-    const size_t tag = FindEarliest(text, {"<META", "<meta", "<head", "<HEAD", "<!WS "}, position);
+    const size_t tag = tags.From(position);
     if (tag == std::string::npos) {
       break;
     }

@@ -24,11 +24,12 @@ const EngineRecord* SelectedEngine(const Program& program) {
   return &program.database.Engine(slot);
 }
 
-// A relative link must not read "%", "#" or "?" of a file name as address syntax.
+// A relative link must not read "%", "#" or "?" of a file name as address syntax, a ":" as the
+// end of a scheme, or a "\\" as a folder separator.
 std::string RelativeLink(const std::string& fileName) {
   std::string link;
   for (const char c : fileName) {
-    if (c == '%' || c == '#' || c == '?') {
+    if (c == '%' || c == '#' || c == '?' || c == ':' || c == '\\') {
       static constexpr char kHex[] = "0123456789ABCDEF";
       const auto byte = static_cast<unsigned char>(c);
       link += '%';

@@ -117,6 +117,55 @@ class SessionCommandsTest : public QObject {
     QVERIFY(!fs::exists(ui->test.root / "app" / "SESSIONS" / "manual.htm"));
   }
 
+  void failedSaveLeavesTheSessionUnsavedAndExitAsksAgain() {
+    auto ui = ChangedProgram();
+    const std::string unwritable = ui->SessionsPath("gone/site.ses");
+    ui->test.dialogs.saveAnswers.push_back(unwritable);
+    const QString caption = ui->window().windowTitle();
+
+    ui->Action("m_saveas")->trigger();
+
+    QCOMPARE(ui->test.dialogs.messages.size(), size_t{1});
+    QCOMPARE(ui->test.dialogs.messages[0].text,
+             "Cannot write the file " + unwritable + ": No such file or directory");
+    QVERIFY(!ui->program().session.saved);
+    QCOMPARE(ui->window().windowTitle(), caption);
+
+    // Yes at the exit prompt tries Save As again; a failed write keeps the program running.
+    ui->test.dialogs.answers.push_back(MessageAnswer::Yes);
+    ui->test.dialogs.saveAnswers.push_back(unwritable);
+    QVERIFY(!ui->window().close());
+    QCOMPARE(ui->test.dialogs.messages.at(1).text, std::string(kSavePrompt));
+    QCOMPARE(ui->test.dialogs.messages.size(), size_t{3});
+    QVERIFY(ui->window().isVisible());
+    QCOMPARE(ui->test.exitCount, 0);
+    QCOMPARE(ui->Find<QLineEdit>("vartext_2")->text(), QStringLiteral("Unsaved Title"));
+
+    // And asks again on the next try.
+    ui->test.dialogs.answers.push_back(MessageAnswer::Cancel);
+    QVERIFY(!ui->window().close());
+    QCOMPARE(ui->test.dialogs.messages.at(3).text, std::string(kSavePrompt));
+  }
+
+  void failedOpenLeavesTheWindowAsItWas() {
+    auto ui = ChangedProgram();
+    const QString caption = ui->window().windowTitle();
+    const std::string notes = ui->SessionsPath("notes.txt");
+    WriteFileBytes(notes, "a note, not a session");
+    ui->test.dialogs.answers.push_back(MessageAnswer::No);
+    ui->test.dialogs.openAnswers.push_back(notes);
+
+    ui->Action("m_open")->trigger();
+
+    QCOMPARE(ui->test.dialogs.messages.size(), size_t{2});
+    QCOMPARE(ui->test.dialogs.messages[1].text, std::string("Cannot recognize Session file"));
+    QCOMPARE(ui->Find<QLineEdit>("vartext_2")->text(), QStringLiteral("Unsaved Title"));
+    QCOMPARE(ui->window().windowTitle(), caption);
+    QVERIFY(!ui->program().session.saved);
+    QCOMPARE(ui->test.settings.Get("Initialization", "Session"), std::string("New Session.ses"));
+    QCOMPARE(ReadFileBytes(notes), std::string("a note, not a session"));
+  }
+
   void exitOfASavedSessionAsksNothing() {
     UiProgram ui;
     QVERIFY(ui.Start());

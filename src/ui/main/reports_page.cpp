@@ -11,6 +11,7 @@
 
 #include "app/platform/windows1252.h"
 #include "engines/engine_lists.h"
+#include "program/outside_address.h"
 #include "reports/report_page.h"
 #include "submission/log_pages.h"
 #include "ui/main/local_page_view.h"
@@ -70,7 +71,7 @@ ReportsPage::ReportsPage(Program& program, QWidget* parent)
   connect(erase_, &QPushButton::clicked, this, [this] { EraseRegistrationData(program_); });
   connect(goToEngine_, &QPushButton::clicked, this, [this] { GoToSearchEngine(program_); });
   connect(reportView_, &LocalPageView::ExternalLinkClicked, this, [this](const QUrl& url) {
-    program_.ports.shell->OpenAddress(EncodeWindows1252(url.toString()).bytes);
+    OpenClickedLink(*program_.ports.shell, EncodeWindows1252(url.toString()).bytes);
   });
   Refresh();
 }

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "app/platform/windows1252.h"
+#include "program/outside_address.h"
 #include "program/replace_file.h"
 
 namespace zentrova {
@@ -101,7 +102,7 @@ StartPage::StartPage(Program& program, QWidget* parent) : PageFrame(program, kSt
   news_->setObjectName(QStringLiteral("WebNews"));
   news_->setOpenLinks(false);
   connect(news_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-    program_.ports.shell->OpenAddress(EncodeWindows1252(url.toString()).bytes);
+    OpenClickedLink(*program_.ports.shell, EncodeWindows1252(url.toString()).bytes);
   });
   newsLayout->addWidget(news_);
   columns->addWidget(newsFrame, 1);

@@ -192,6 +192,29 @@ TEST_F(LinkExtractionTest, SitemapIndexFetchesEachSitemapOnceInTurn) {
   EXPECT_FALSE(dialog().visible);
 }
 
+TEST_F(LinkExtractionTest, SitemapIndexEntriesAreFetchedOnlyWhenTheyAreWebAddresses) {
+  StartWebExtraction("www.site.example/sitemap_index.xml");
+  PageLoads("http://www.site.example/sitemap_index.xml",
+            "<sitemapindex>"
+            "<sitemap><loc>file:///etc/passwd</loc></sitemap>"
+            "<sitemap><loc>javascript:alert(1)</loc></sitemap>"
+            "<sitemap><loc>ftp://www.site.example/a.xml</loc></sitemap>"
+            "<sitemap><loc>/relative.xml</loc></sitemap>"
+            "<sitemap><loc>HTTPS://www.site.example/b.xml</loc></sitemap>"
+            "</sitemapindex>",
+            {});
+  EXPECT_EQ(test.browser.navigations.size(), 2u);
+  EXPECT_EQ(test.browser.navigations.back(), "HTTPS://www.site.example/b.xml");
+
+  PageLoads("HTTPS://www.site.example/b.xml",
+            "<sitemapindex><sitemap><loc>file:///home/user/secret.xml</loc></sitemap>"
+            "</sitemapindex>",
+            {});
+  EXPECT_EQ(test.browser.navigations.size(), 2u);
+  EXPECT_FALSE(ExtractingFromWeb(program()));
+  EXPECT_TRUE(ControlsFree());
+}
+
 TEST_F(LinkExtractionTest, LocalSitemapIndexGoesOnlineLikeAWebExtraction) {
   SetFrame(program(), kLocalFileFrame);
   dialog().filePath = FixturePath("sitemap_index.xml");

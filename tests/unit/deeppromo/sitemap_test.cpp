@@ -33,6 +33,26 @@ TEST(SitemapTest, IndexGivesTheSitemapAddresses) {
                                           "http://www.site.example/sitemap-news.xml"}));
 }
 
+// Each "&" once looked for its ";" through the rest of the text.
+TEST(SitemapTest, ALongLocOfAmpersandsIsReadInOnePass) {
+  const std::string ampersands(10 * 1024 * 1024, '&');
+  const std::string references = [] {
+    std::string text;
+    for (int i = 0; i < 200000; ++i) {
+      text += "&#";
+    }
+    return text;
+  }();
+  for (const std::string& loc : {ampersands, references}) {
+    const Sitemap sitemap = ParseSitemap("<urlset><url><loc>" + loc + "</loc></url></urlset>");
+    ASSERT_EQ(sitemap.locations.size(), 1u);
+    EXPECT_EQ(sitemap.locations[0], loc);
+  }
+  const Sitemap decoded =
+      ParseSitemap("<urlset><url><loc>a&#38;b&amp;c&#x26;&#3</loc></url></urlset>");
+  EXPECT_EQ(decoded.locations, Locations{"a&b&c&&#3"});
+}
+
 TEST(SitemapTest, OtherDocumentsAreNoSitemaps) {
   const std::string documents[] = {
       Fixture("links.htm"),

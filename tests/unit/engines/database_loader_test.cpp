@@ -216,6 +216,17 @@ TEST_F(DatabaseLoader, AcceptsTablesFilledToTheirLimits) {
   EXPECT_EQ(test.program.categories.groupList.Count(), kMaxCategoryGroups);
 }
 
+// Such a file once ended start-up with an uncaught allocation failure.
+TEST_F(DatabaseLoader, AFileFarLargerThanAnyDatabaseIsRefusedUnread) {
+  WriteFileBytes(Path(), DatabaseFile({"2A,m,FFa,GS"}));
+  std::filesystem::resize_file(Path(), std::uintmax_t{64} << 30);
+  EXPECT_FALSE(LoadSubmissionDatabase(test.program, Path()));
+  EXPECT_EQ(test.exitCount, 1);
+  ASSERT_EQ(test.dialogs.messages.size(), 1u);
+  EXPECT_EQ(test.dialogs.messages[0].text, kCorrupted);
+  EXPECT_EQ(Database().EngineCount(), 0);
+}
+
 TEST_F(DatabaseLoader, MissingFileIsRejectedAndNotCreated) {
   EXPECT_FALSE(LoadSubmissionDatabase(test.program, Path()));
   EXPECT_EQ(test.exitCount, 1);

@@ -71,6 +71,28 @@ TEST_F(EngineListFilesTest, AFileThatCannotBeReadIsReportedAndChangesNoMarks) {
   }
 }
 
+// Each line once walked the whole engine list.
+TEST(EngineListFiles, AFullTableAndALongListMatchLineByLine) {
+  TestProgram test;
+  std::vector<std::string> names;
+  for (int i = 0; i < kMaxEngines; ++i) {
+    names.push_back("Engine " + std::to_string(i));
+  }
+  std::vector<testing::TestEngine> engines;
+  for (const std::string& name : names) {
+    engines.push_back({name.c_str(), kSearchEngine, false});
+  }
+  LoadTestEngines(test.program, engines);
+  std::string list;
+  for (int line = 0; line < 400000; ++line) {
+    list += "Engine " + std::to_string(line % 1000 + kMaxEngines - 2) + "\r\n";
+  }
+  const std::string path = (test.root / "long.sel").string();
+  WriteFileBytes(path, list);
+  ASSERT_TRUE(LoadEngineList(test.program, path));
+  EXPECT_EQ(MarkedEngines(test.program), (Names{"Engine 498", "Engine 499"}));
+}
+
 TEST_F(EngineListFilesTest, AFailedSaveIsReported) {
   MarkRows(program(), {"Zeta Search"});
   const std::string path = PathOf("no such folder/queue.sel");

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "meta/meta_file.h"
@@ -149,6 +153,94 @@ TEST_F(MetaGeneratorTest, KeepsTheEarlierCopyAsTheBackup) {
   }
 }
 
+// Writes beyond this many bytes fail as on a full disk, until the guard ends.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+// Whatever step fails, the earlier copy and its backup stay as they were, the user learns
+// why, and "New file was generated" is not said.
+TEST_F(MetaGeneratorTest, AFailedWriteLeavesTheEarlierCopyAndItsBackupAsTheyWere) {
+  PickSource("both_cases.htm");
+  for (const char* title : {"First", "Second"}) {
+    SetBoxText(t.program, kMetaTitle, title);
+    ASSERT_TRUE(GenerateMetaTags(t.program));
+  }
+  const std::string earlier = Output();
+  const std::string backup = testing::ReadFileBytes(folder / "out.BAK");
+  const std::string target = (folder / "out.htm").string();
+  SetBoxText(t.program, kMetaTitle, "Third");
+  t.dialogs.messages.clear();
+  {
+    const FileSizeLimit fullDisk(16);
+    EXPECT_FALSE(GenerateMetaTags(t.program));
+  }
+  ASSERT_EQ(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(LastMessage(), "Cannot write the file " + target + ": File too large");
+
+  // The backup cannot be written (a folder has its name): the new copy is not put in place.
+  const std::string savedBackup = backup;
+  std::filesystem::rename(folder / "out.BAK", t.root / "kept.BAK");
+  std::filesystem::create_directory(folder / "out.BAK");
+  EXPECT_FALSE(GenerateMetaTags(t.program));
+  EXPECT_EQ(LastMessage(), "Cannot write the file " + target + ": Is a directory");
+  EXPECT_EQ(Output(), earlier);
+  std::filesystem::remove(folder / "out.BAK");
+  std::filesystem::rename(t.root / "kept.BAK", folder / "out.BAK");
+
+  EXPECT_EQ(Output(), earlier);
+  EXPECT_EQ(testing::ReadFileBytes(folder / "out.BAK"), savedBackup);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                          std::filesystem::directory_iterator()),
+            3);
+}
+
+TEST_F(MetaGeneratorTest, ANewFileNameThatLeavesTheFolderWritesNothing) {
+  PickSource("no_body.htm");
+  for (const char* name : {"../out.htm", "sub/out.htm", "/tmp/out.htm", "..", "a..b.htm"}) {
+    SCOPED_TRACE(name);
+    SetBoxText(t.program, kMetaNewFile, name);
+    EXPECT_FALSE(GenerateMetaTags(t.program));
+    EXPECT_EQ(LastMessage(),
+              "The new file's name must name a file in the source file's folder: it cannot hold "
+              "\"/\" or \"..\"");
+  }
+  EXPECT_FALSE(std::filesystem::exists(t.root / "out.htm"));
+  EXPECT_FALSE(std::filesystem::exists("/tmp/out.htm"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+// The folder once came from cutting the source path by the length of the last opened name.
+TEST_F(MetaGeneratorTest, TheCopyGoesIntoTheSourceFilesOwnFolder) {
+  PickSource("no_body.htm");
+  for (const char* lastOpened : {"x.htm", "a much longer name than the source.html", ""}) {
+    SCOPED_TRACE(lastOpened);
+    std::filesystem::remove(folder / "out.htm");
+    t.program.session.profile[kLastOpenedFileName] = lastOpened;
+    ASSERT_TRUE(GenerateMetaTags(t.program));
+    EXPECT_TRUE(std::filesystem::exists(folder / "out.htm"));
+  }
+}
+
 TEST_F(MetaGeneratorTest, BrowseFillsBothBoxesAndCancelChangesNothing) {
   SetBoxText(t.program, kMetaNewFile, "old.htm");
   BrowseMetaSource(t.program);
@@ -192,6 +284,38 @@ TEST(MetaFileNames, NewFileNameAndBackupName) {
   for (const auto& c : backups) {
     EXPECT_EQ(BackupFileName(c.path), c.expected) << c.path;
   }
+}
+
+// Each tag once started a new search for every form through the rest of the head.
+TEST(MetaHeadCleaners, HeadsOfAMegabyteOfTagsAreCleanedInOnePass) {
+  const auto repeated = [](const std::string& piece) {
+    std::string text;
+    while (text.size() < 1024 * 1024) {
+      text += piece;
+    }
+    return text;
+  };
+  EXPECT_EQ(StripHeadTags(repeated("<meta>")), "");
+  EXPECT_EQ(StripHeadTags(repeated("<head>")), "");
+  const std::string tagsAndText = repeated("<META name=a>x");
+  EXPECT_EQ(StripHeadTags(tagsAndText), std::string(tagsAndText.size() / 14, 'x'));
+  EXPECT_EQ(StripTitleElements(repeated("<title>t</title>")), "");
+  EXPECT_EQ(StripTitleElements(repeated("<TITLE>")), repeated("<TITLE>"));
+}
+
+TEST_F(MetaGeneratorTest, NestedHeadsOfAMegabyteSplitInOnePass) {
+  PickSource("no_body.htm");
+  std::string page = "<html>";
+  for (int i = 0; i < 200000; ++i) {
+    page += "<head>";
+  }
+  page += "<title>x</title></head><body>b</body>";
+  testing::WriteFileBytes(folder / "no_body.htm", page);
+  ASSERT_TRUE(GenerateMetaTags(t.program));
+  const std::string written = Output();
+  EXPECT_EQ(written.substr(0, 12), "<html><head>");
+  EXPECT_NE(written.find("\r\n\r\n<title>Page</title>"), std::string::npos);
+  EXPECT_LT(written.size(), 300u);
 }
 
 TEST(MetaHeadCleaners, TrimOnlyWholeLineBreakPairs) {

@@ -9,4 +9,5 @@ target_sources(zentrova_unit_tests PRIVATE
   session/session_file_test.cpp
   session/session_model_test.cpp
   session/replace_file_test.cpp
+  session/outside_address_test.cpp
 )

@@ -83,6 +83,10 @@ TEST_F(LogPageTest, ANameThatIsNotAPlainAddressStillLinksItsOwnFile) {
   Engine(slot).RegistrationStatus() = kFailed;
   SaveReplyText(program, "A&B #1?", "Error");
   EXPECT_NE(ShownPage().find("<a href=\"A&amp;B %231%3F.htm\">"), std::string::npos);
+  // A ":" would make the name a scheme, a "\\" a folder separator.
+  Engine(slot).name = "Web:Search\\Pro";
+  SaveReplyText(program, "Web:Search\\Pro", "Error");
+  EXPECT_NE(ShownPage().find("<a href=\"Web%3ASearch%5CPro.htm\">"), std::string::npos);
 }
 
 TEST_F(LogPageTest, GoToEngineNeedsAHomeAddressAndNoRunningActivity) {

@@ -116,6 +116,13 @@ TEST_F(StringTableFile, RefusesIdsAndTextsThatDoNotFitTheFormat) {
   EXPECT_FALSE(std::filesystem::exists(Path()));
 }
 
+TEST_F(StringTableFile, AFileFarLargerThanAnyTableIsRefusedUnread) {
+  ASSERT_TRUE(WriteStringTableFile(Path(), {{23, "abc"}}));
+  std::filesystem::resize_file(Path(), std::uintmax_t{2} << 30);
+  EXPECT_FALSE(ReadStringTableFile(Path()));
+  EXPECT_FALSE(LoadStringTable(test.program));
+}
+
 TEST_F(StringTableFile, RejectsDamagedFilesWithoutReadingPastThem) {
   ASSERT_TRUE(WriteStringTableFile(Path(), {{23, "abc"}, {25, "de"}}));
   const std::string good = ReadFileBytes(Path());
