@@ -1,6 +1,7 @@
 # Sources of the subcommands.
 target_sources(zentrova_tool_commands PRIVATE
   tool_command.cpp
+  capture_source.cpp
   keywords_command.cpp
   form_command.cpp
   database_source.cpp

@@ -15,5 +15,6 @@ int ReportCommand(const std::vector<std::string>& args);
 int MetaCommand(const std::vector<std::string>& args);
 // Built only with the embedded browser (ZENTROVA_BROWSER_COMMANDS).
 int RunCommand(const std::vector<std::string>& args);
+int CaptureCommand(const std::vector<std::string>& args);
 
 }  // namespace zentrova::tool

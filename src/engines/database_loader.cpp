@@ -75,6 +75,7 @@ bool LoadSubmissionDatabase(Program& program, const std::string& path) {
   // The slot the next engine would take; start-up lowers it to the engine count.
   program.database.engineSlotCount = static_cast<int>(program.database.engines.size());
   WriteManualPage(program, program.database.manualPageLines);
+  program.views.Changed(View::ManualPage);
   return true;
 }
 

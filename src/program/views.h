@@ -19,6 +19,7 @@ enum class View {
   Batch,         // batch list and its status line
   Tab,           // the page shown by the main tab strip
   Cursor,        // the busy pointer
+  ManualPage,    // the manual submission page was written: its browser shows it again
 };
 
 // The core's only way of telling views about changes: plain callbacks, no toolkit signals.

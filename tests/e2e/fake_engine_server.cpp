@@ -85,6 +85,25 @@ FakeEngineServer::FakeEngineServer() {
                    "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
                    "<url><loc>http://www.example.com/a.html</loc></url></urlset>"));
   });
+  server_.route("/pages/<arg>", [this](const QString& name, const QHttpServerRequest& request) {
+    Record(request);
+    const auto page = pages.find(name);
+    if (page == pages.end()) {
+      return QHttpServerResponse(Status::NotFound);
+    }
+    return QHttpServerResponse("text/html; charset=utf-8", page->second);
+  });
+  server_.route("/login", [this](const QHttpServerRequest& request) {
+    Record(request);
+    QHttpServerResponse response("text/html", QByteArray("<html><body>Signed in</body></html>"));
+    response.setHeader("Set-Cookie", QByteArray("member=ann; Max-Age=3600; Path=/"));
+    return response;
+  });
+  server_.route("/whoami", [this](const QHttpServerRequest& request) {
+    Record(request);
+    return QHttpServerResponse("text/html",
+                               "<html><body>" + request.value("Cookie") + "</body></html>");
+  });
   port_ = server_.listen(QHostAddress::LocalHost, 0);
 }
 

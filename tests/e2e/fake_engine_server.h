@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +28,8 @@ struct ReceivedRequest {
 //   /alert         a reply page that opens an alert and a confirm box
 //   /sitemap.xml   an XML sitemap naming one page
 //   /status        the service status page: serviceBody as set by the test
+//   /pages/NAME    the HTML page pages[NAME] as set by the test
+//   /login         sets a cookie that lasts an hour; /whoami shows the cookies it is sent
 class FakeEngineServer {
  public:
   FakeEngineServer();
@@ -37,6 +40,7 @@ class FakeEngineServer {
   const std::vector<ReceivedRequest>& Requests() const { return requests_; }
 
   QByteArray serviceBody;
+  std::map<QString, QByteArray> pages;
 
  private:
   void Record(const QHttpServerRequest& request);

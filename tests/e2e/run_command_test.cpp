@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <map>
@@ -12,41 +11,13 @@
 #include "fake_engine_server.h"
 #include "session/session_file.h"
 #include "support/test_program.h"
+#include "tool_process.h"
 #include "tool_program.h"
 
 namespace zentrova::testing {
 namespace {
 
 constexpr char kPage[] = "http://www.example.com/caf\xE9.html";
-
-struct ToolResult {
-  int exitCode = -1;
-  QString output;
-  QString errors;
-};
-
-// Runs zentrova-tool with nothing in its environment but a path, a home and its data folder:
-// no display, no WebEngine settings.
-ToolResult RunTool(const QStringList& arguments, const QString& home, const QString& appFolder) {
-  QProcessEnvironment environment;
-  environment.insert("PATH", qEnvironmentVariable("PATH"));
-  environment.insert("HOME", home);
-  environment.insert("ZENTROVA_HOME", appFolder);
-  QProcess tool;
-  tool.setProcessEnvironment(environment);
-  tool.start(QStringLiteral(ZENTROVA_TOOL_PATH), arguments);
-  // The fake engines answer from this process, so the wait must keep its event loop running.
-  const bool finished =
-      RunEventsUntil([&] { return tool.state() == QProcess::NotRunning; }, 120000);
-  if (!finished) {
-    tool.kill();
-    tool.waitForFinished();
-    return {};
-  }
-  return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
-          QString::fromUtf8(tool.readAllStandardOutput()),
-          QString::fromUtf8(tool.readAllStandardError())};
-}
 
 TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
   FakeEngineServer server;

@@ -10,7 +10,9 @@
 #include <QWebEngineView>
 
 #include "app/platform/windows1252.h"
+#include "manual/form_capture.h"
 #include "program/replace_file.h"
+#include "ui/browser/form_reader.h"
 #include "ui/browser/quiet_web_page.h"
 
 namespace zentrova {
@@ -33,8 +35,14 @@ BrowserWindow::BrowserWindow(const std::string& logFolder, QWidget* parent)
   setObjectName(QStringLiteral("Form5"));
   view_->setObjectName(QStringLiteral("WebBrowser1"));
   view_->setPage(page_);
+  profileBox_->setObjectName(QStringLiteral("ProfileBox"));
+  profileBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  addressBox_->setObjectName(QStringLiteral("AddressBox"));
 
+  auto* getFormButton = new QPushButton(QStringLiteral("Get Form"));
+  getFormButton->setObjectName(QStringLiteral("GetForm"));
   auto* navigateButton = new QPushButton(QStringLiteral("Navigate"));
+  navigateButton->setObjectName(QStringLiteral("Navigate"));
   auto* panel = new QWidget;
   panel->setFixedWidth(kPanelWidth);
   auto* panelLayout = new QVBoxLayout(panel);
@@ -43,6 +51,7 @@ BrowserWindow::BrowserWindow(const std::string& logFolder, QWidget* parent)
   panelLayout->addWidget(profileBox_, 1);
   panelLayout->addWidget(new QLabel(QStringLiteral("URL")));
   panelLayout->addWidget(addressBox_);
+  panelLayout->addWidget(getFormButton);
   panelLayout->addWidget(navigateButton);
 
   auto* layout = new QHBoxLayout(this);
@@ -52,6 +61,7 @@ BrowserWindow::BrowserWindow(const std::string& logFolder, QWidget* parent)
   layout->addWidget(view_, 1);
   resize(900, 600);
 
+  connect(getFormButton, &QPushButton::clicked, this, &BrowserWindow::GetForm);
   connect(navigateButton, &QPushButton::clicked, this,
           [this] { browser_->Navigate(EncodeWindows1252(addressBox_->text()).bytes); });
   // Follows every address the browser reaches; the written submission pages are not places.
@@ -68,6 +78,20 @@ void BrowserWindow::ShowForUser() {
   show();
   raise();
   activateWindow();
+}
+
+void BrowserWindow::GetForm() {
+  profileBox_->clear();
+  formText_.clear();
+  // The address box as it stands when the button is pressed, as the draft's fifth line.
+  const std::string address = addressBox_->text().toUtf8().toStdString();
+  ReadFirstForm(page_, this, [this, address](const CapturedForm& form) {
+    formText_ = FormCaptureText(form, address);
+    // The box breaks lines at line feeds; a carriage return would show as a line of its own.
+    profileBox_->setPlainText(
+        QString::fromUtf8(formText_).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    emit FormCaptured();
+  });
 }
 
 void BrowserWindow::ShowEmptyPage(const std::string& logFolder) {

@@ -28,6 +28,15 @@ class BrowserWindow : public QWidget {
   void ShowForUser();
 
   QLineEdit* AddressBox() const { return addressBox_; }
+  QPlainTextEdit* ProfileBox() const { return profileBox_; }
+  // "Get Form": the draft engine entry of the first form of the page on show goes into the
+  // "Profile" box. The box shows it when the page has been read.
+  void GetForm();
+  // The box's draft exactly as built, CR LF line ends included (UTF-8).
+  const std::string& FormText() const { return formText_; }
+
+ signals:
+  void FormCaptured();
 
  private:
   void ShowEmptyPage(const std::string& logFolder);
@@ -37,6 +46,7 @@ class BrowserWindow : public QWidget {
   QWebEngineView* view_;
   QWebEnginePage* page_;
   WebEngineBrowser* browser_;
+  std::string formText_;
 };
 
 }  // namespace zentrova

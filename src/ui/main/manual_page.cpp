@@ -4,6 +4,7 @@
 
 #include "ui/main/batch_tab.h"
 #include "ui/main/deep_links_tab.h"
+#include "ui/main/manual_submission_tab.h"
 
 namespace zentrova {
 
@@ -14,8 +15,7 @@ ManualPage::ManualPage(Program& program, QWidget* parent)
   sideTabs_->setTabPosition(QTabWidget::West);
   deepLinks_ = new DeepLinksTab(program, sideTabs_);
   batch_ = new BatchTab(program, sideTabs_);
-  manual_ = new QWidget(sideTabs_);
-  manual_->setObjectName(QStringLiteral("ManualSubmissionTab"));
+  manual_ = new ManualSubmissionTab(program, sideTabs_);
   sideTabs_->addTab(deepLinks_, QStringLiteral("Deep Promotion Link List"));
   sideTabs_->addTab(batch_, QStringLiteral("Session Batch List"));
   sideTabs_->addTab(manual_, QStringLiteral("Manual Submission List"));
@@ -29,6 +29,9 @@ void ManualPage::OnViewChanged(View view) {
   }
   if (view == View::Batch || view == View::BusyControls) {
     batch_->Refresh();
+  }
+  if (view == View::ManualPage) {
+    manual_->GoHome();
   }
 }
 

@@ -8,6 +8,7 @@ namespace zentrova {
 
 class BatchTab;
 class DeepLinksTab;
+class ManualSubmissionTab;
 
 // Page 0: the side tab strip SSTab2 with deep promotion, session batch and manual submission.
 class ManualPage : public PageFrame {
@@ -21,13 +22,13 @@ class ManualPage : public PageFrame {
   DeepLinksTab* DeepLinks() const { return deepLinks_; }
   BatchTab* Batch() const { return batch_; }
   // The tab that holds the manual submission browser.
-  QWidget* ManualSubmission() const { return manual_; }
+  ManualSubmissionTab* ManualSubmission() const { return manual_; }
 
  private:
   QTabWidget* sideTabs_;
   DeepLinksTab* deepLinks_;
   BatchTab* batch_;
-  QWidget* manual_;
+  ManualSubmissionTab* manual_;
 };
 
 }  // namespace zentrova

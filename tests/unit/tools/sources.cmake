@@ -1,5 +1,6 @@
 # Unit tests of tools/.
 target_sources(zentrova_unit_tests PRIVATE
+  tools/capture_source_test.cpp
   tools/database_source_test.cpp
   tools/db_command_test.cpp
   tools/shipped_data_test.cpp
