@@ -180,6 +180,12 @@ TEST(ManualTab, KeepsItsCookiesAcrossARestart) {
     tab.Browser()->load(QUrl(QString::fromStdString(server.Url("/login"))));
     ASSERT_TRUE(loads.WaitFor(1));
   }
+  // The browser writes its cookie file on its own time, as it would when the program ends.
+  ASSERT_TRUE(RunEventsUntil(
+      [&] {
+        return ReadFileBytes(test.AppPath("browser/Cookies")).find("member") != std::string::npos;
+      },
+      20000));
   ManualSubmissionTab again(test.program);
   LoadCounter loads(again.Browser()->page());
   again.Browser()->load(QUrl(QString::fromStdString(server.Url("/whoami"))));
