@@ -14,6 +14,8 @@
 
 #include "engines/database_loader.h"
 #include "engines/database_records.h"
+#include "ports/headless_ports.h"
+#include "ports/platform_ports.h"
 #include "program/program.h"
 
 namespace {
@@ -44,18 +46,6 @@ std::vector<std::string> RecordsAtTheLimits() {
   }
   return records;
 }
-
-// Says why the generated database was refused, should it ever be.
-class PrintingDialogs : public zentrova::Dialogs {
- public:
-  zentrova::MessageAnswer ShowMessage(const std::string& text, zentrova::MessageButtons,
-                                      zentrova::MessageIcon, const std::string&) override {
-    std::fprintf(stderr, "%s\n", text.c_str());
-    return zentrova::MessageAnswer::Ok;
-  }
-  std::string AskOpenFileName(const zentrova::FileDialogRequest&) override { return {}; }
-  std::string AskSaveFileName(const zentrova::FileDialogRequest&) override { return {}; }
-};
 
 double Milliseconds(Clock::duration duration) {
   return std::chrono::duration<double, std::milli>(duration).count();
@@ -123,9 +113,13 @@ int main() {
     ReadRecordByRecord(path);
     recordReadTimes.push_back(Milliseconds(Clock::now() - recordReadStart));
 
-    PrintingDialogs dialogs;
+    zentrova::HeadlessPorts headless;
+    // Says why the generated database was refused, should it ever be.
+    headless.dialogs.onMessage = [](const std::string& text) {
+      std::fprintf(stderr, "%s\n", text.c_str());
+    };
     zentrova::Program program;
-    program.ports.dialogs = &dialogs;
+    program.ports = zentrova::PlatformPorts(headless, nullptr, [] {});
     program.folders.appFolder = root.string() + "/";
     const auto loadStart = Clock::now();
     const bool loaded = zentrova::LoadSubmissionDatabase(program, path);

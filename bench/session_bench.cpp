@@ -7,6 +7,8 @@
 #include <string>
 
 #include "engines/category_groups.h"
+#include "ports/headless_ports.h"
+#include "ports/platform_ports.h"
 #include "program/program.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
@@ -14,22 +16,6 @@
 namespace {
 
 using namespace zentrova;
-
-class NullDialogs : public Dialogs {
- public:
-  MessageAnswer ShowMessage(const std::string&, MessageButtons, MessageIcon,
-                            const std::string&) override {
-    return MessageAnswer::Ok;
-  }
-  std::string AskOpenFileName(const FileDialogRequest&) override { return {}; }
-  std::string AskSaveFileName(const FileDialogRequest&) override { return {}; }
-};
-
-class NullSettings : public SettingsStore {
- public:
-  std::string Get(const std::string&, const std::string&) const override { return {}; }
-  void Set(const std::string&, const std::string&, const std::string&) override {}
-};
 
 void FillSession(Program& program) {
   for (int slot = 1; slot <= kMaxEngines; ++slot) {
@@ -62,11 +48,9 @@ int main() {
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("zentrova-bench-" + std::to_string(random()));
   std::filesystem::create_directories(folder / "LOG");
-  NullDialogs dialogs;
-  NullSettings settings;
+  HeadlessPorts headless;
   Program program;
-  program.ports.dialogs = &dialogs;
-  program.ports.settings = &settings;
+  program.ports = PlatformPorts(headless, nullptr, [] {});
   program.folders.appFolder = folder.string() + "/";
   FillSession(program);
   const std::string path = (folder / "bench.ses").string();

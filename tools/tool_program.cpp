@@ -9,6 +9,7 @@
 
 #include "engines/database_loader.h"
 #include "ports/headless_ports.h"
+#include "ports/platform_ports.h"
 #include "program/default_folders.h"
 #include "session/session_commands.h"
 #include "session/session_file.h"
@@ -46,14 +47,7 @@ std::filesystem::path MakeWorkFolder() {
 
 }  // namespace
 
-struct ToolProgram::Platform {
-  MemorySettings settings;
-  ScriptedDialogs dialogs;
-  FixedClock clock;
-  ManualTimer replyTimer;
-  ManualTimer clockTimer;
-  MemoryClipboard clipboard;
-  RecordingShell shell;
+struct ToolProgram::Platform : HeadlessPorts {
   bool echo = true;
 };
 
@@ -74,15 +68,7 @@ ToolProgram::ToolProgram()
       std::cerr << "zentrova-tool: message: " << text << '\n';
     }
   };
-  Ports& ports = program.ports;
-  ports.dialogs = &platform_->dialogs;
-  ports.settings = &platform_->settings;
-  ports.clock = &platform_->clock;
-  ports.replyTimer = &platform_->replyTimer;
-  ports.clockTimer = &platform_->clockTimer;
-  ports.clipboard = &platform_->clipboard;
-  ports.shell = &platform_->shell;
-  ports.exitProgram = [] {};
+  program.ports = PlatformPorts(*platform_, nullptr, [] {});
 }
 
 ToolProgram::~ToolProgram() {

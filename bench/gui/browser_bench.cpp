@@ -21,6 +21,8 @@
 
 #include "app/platform/qt_clock.h"
 #include "app/platform/qt_timer.h"
+#include "ports/headless_ports.h"
+#include "ports/platform_ports.h"
 #include "program/program.h"
 #include "program/wiring.h"
 #include "submission/run_controller.h"
@@ -35,23 +37,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kEngines = 200;
 constexpr int kCurlRuns = 200;
 constexpr char kTitle[] = "Tom & Jerry's \"Best\" Caf\xE9";
-
-// Every question of the run is answered Yes; nothing is shown.
-class AnsweringDialogs : public Dialogs {
- public:
-  MessageAnswer ShowMessage(const std::string&, MessageButtons buttons, MessageIcon,
-                            const std::string&) override {
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-  }
-  std::string AskOpenFileName(const FileDialogRequest&) override { return {}; }
-  std::string AskSaveFileName(const FileDialogRequest&) override { return {}; }
-};
-
-class MemorySettings : public SettingsStore {
- public:
-  std::string Get(const std::string&, const std::string&) const override { return {}; }
-  void Set(const std::string&, const std::string&, const std::string&) override {}
-};
 
 struct Figures {
   double median = 0;
@@ -151,19 +136,13 @@ int main(int argc, char** argv) {
   QtTimer replyTimer;
   QtTimer clockTimer;
   QtClock clock;
-  AnsweringDialogs dialogs;
-  MemorySettings settings;
+  // Every question of the run is answered Yes; nothing is shown.
+  HeadlessPorts headless;
 
   Program program;
   program.folders.appFolder = root.string() + "/";
-  program.ports.browser = &browser;
-  program.ports.dialogs = &dialogs;
-  program.ports.settings = &settings;
-  program.ports.clock = &clock;
-  program.ports.replyTimer = &replyTimer;
-  program.ports.clockTimer = &clockTimer;
-  program.ports.exitProgram = [&application] { application.exit(1); };
-  ConnectPorts(program);
+  program.ports = PlatformPorts(headless, nullptr, [&application] { application.exit(1); });
+  AttachRunPorts(program, browser, clock, replyTimer, clockTimer);
 
   program.session.currentFile = (root / "bench.ses").string();
   for (auto* profileValues : {&program.session.profile, &program.session.editor.boxText}) {

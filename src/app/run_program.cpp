@@ -8,12 +8,8 @@
 #include <QTimer>
 
 #include "app/application.h"
-#include "app/platform/qt_clipboard.h"
-#include "app/platform/qt_clock.h"
-#include "app/platform/qt_settings_store.h"
-#include "app/platform/qt_shell.h"
-#include "app/platform/qt_timer.h"
-#include "app/qt_dialogs.h"
+#include "app/qt_ports.h"
+#include "ports/platform_ports.h"
 #include "program/default_folders.h"
 #include "text/distributor.h"
 #include "ui/browser/browser_window.h"
@@ -46,26 +42,14 @@ int RunProgram(int argc, char* argv[], std::function<void(MainWindow&)> whenShow
   program.folders = DefaultFolders();
   Application application(program);
 
-  QtDialogs dialogs([&application]() -> QWidget* { return application.Window(); });
-  QtSettingsStore settings(QString::fromStdString(program.folders.dataFolder) +
-                           QString::fromLatin1(kInstallationDefaultsFileName));
-  QtClock clock;
-  QtTimer replyTimer;
-  QtTimer clockTimer;
-  QtClipboard clipboard;
-  QtShell shell;
-  program.ports.dialogs = &dialogs;
-  program.ports.settings = &settings;
-  program.ports.clock = &clock;
-  program.ports.replyTimer = &replyTimer;
-  program.ports.clockTimer = &clockTimer;
-  program.ports.clipboard = &clipboard;
-  program.ports.shell = &shell;
+  QtPorts platform([&application]() -> QWidget* { return application.Window(); },
+                   QString::fromStdString(program.folders.dataFolder) +
+                       QString::fromLatin1(kInstallationDefaultsFileName));
   bool ended = false;
-  program.ports.exitProgram = [&ended] {
+  program.ports = PlatformPorts(platform, nullptr, [&ended] {
     ended = true;
     QCoreApplication::exit(0);
-  };
+  });
 
   std::unique_ptr<BrowserWindow> browserWindow;
   application.SetBrowserFactory([&browserWindow](Program& started) {

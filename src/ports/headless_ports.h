@@ -7,12 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "ports/clipboard.h"
-#include "ports/clock.h"
-#include "ports/dialogs.h"
-#include "ports/settings_store.h"
-#include "ports/shell.h"
-#include "ports/timer.h"
+#include "ports/ports.h"
 
 namespace zentrova {
 
@@ -120,6 +115,18 @@ class RecordingShell : public Shell {
  public:
   void OpenAddress(const std::string& address) override { opened.push_back(address); }
   std::vector<std::string> opened;
+};
+
+// Every piece of a program without windows but the browser, which an owner that needs one
+// brings (see PlatformPorts).
+struct HeadlessPorts {
+  ScriptedDialogs dialogs;
+  MemorySettings settings;
+  FixedClock clock;
+  ManualTimer replyTimer;
+  ManualTimer clockTimer;
+  MemoryClipboard clipboard;
+  RecordingShell shell;
 };
 
 }  // namespace zentrova

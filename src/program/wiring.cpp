@@ -30,4 +30,14 @@ void ConnectPorts(Program& program) {
   }
 }
 
+void AttachRunPorts(Program& program, Browser& browser, Clock& clock, Timer& replyTimer,
+                    Timer& clockTimer) {
+  Ports& ports = program.ports;
+  ports.browser = &browser;
+  ports.clock = &clock;
+  ports.replyTimer = &replyTimer;
+  ports.clockTimer = &clockTimer;
+  ConnectPorts(program);
+}
+
 }  // namespace zentrova

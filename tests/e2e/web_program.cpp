@@ -8,12 +8,7 @@
 namespace zentrova::testing {
 
 WebProgram::WebProgram() {
-  Ports& ports = program.ports;
-  ports.browser = &browser;
-  ports.replyTimer = &replyTimer;
-  ports.clockTimer = &clockTimer;
-  ports.clock = &clock;
-  ConnectPorts(program);
+  AttachRunPorts(program, browser, clock, replyTimer, clockTimer);
   program.session.currentFile = test.AppPath("SESSIONS/e2e.ses");
 }
 

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <random>
 
+#include "ports/platform_ports.h"
+
 namespace zentrova::testing {
 
 TestProgram::TestProgram() {
@@ -15,15 +17,7 @@ TestProgram::TestProgram() {
   std::filesystem::create_directories(root / "data");
   program.folders.appFolder = (root / "app").string() + "/";
   program.folders.dataFolder = (root / "data").string() + "/";
-  program.ports.browser = &browser;
-  program.ports.dialogs = &dialogs;
-  program.ports.settings = &settings;
-  program.ports.clock = &clock;
-  program.ports.replyTimer = &replyTimer;
-  program.ports.clockTimer = &clockTimer;
-  program.ports.clipboard = &clipboard;
-  program.ports.shell = &shell;
-  program.ports.exitProgram = [this] { ++exitCount; };
+  program.ports = PlatformPorts(*this, &browser, [this] { ++exitCount; });
 }
 
 TestProgram::~TestProgram() {

@@ -9,8 +9,9 @@
 namespace zentrova::testing {
 
 // A Program wired to fake ports, with its own empty AppFolder (LOG/ and SESSIONS/ made)
-// under a fresh temporary folder that is removed afterwards.
-class TestProgram {
+// under a fresh temporary folder that is removed afterwards. The ports other than the browser
+// are the headless ones (`dialogs`, `settings`, `clock`, …).
+class TestProgram : public HeadlessPorts {
  public:
   TestProgram();
   ~TestProgram();
@@ -19,13 +20,6 @@ class TestProgram {
 
   Program program;
   FakeBrowser browser;
-  FakeDialogs dialogs;
-  FakeSettings settings;
-  FakeClock clock;
-  FakeTimer replyTimer;
-  FakeTimer clockTimer;
-  FakeClipboard clipboard;
-  FakeShell shell;
   int exitCount = 0;
 
   std::filesystem::path root;  // the temporary folder; AppFolder is root / "app"
