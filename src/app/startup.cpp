@@ -5,6 +5,7 @@
 #include "batch/session_batch.h"
 #include "engines/database_loader.h"
 #include "program/default_folders.h"
+#include "program/main_page.h"
 #include "reports/report_page.h"
 #include "session/session_commands.h"
 #include "session/session_file.h"
@@ -76,8 +77,7 @@ void OpenStartupSession(Program& program) {
       ReadSession(program, name, true) == SessionRead::NotSession) {
     NewSession(program);
   }
-  program.window.currentTab = kStartPage;
-  program.views.Changed(View::Tab);
+  ShowMainPage(program, kStartPage);
 }
 
 bool ExitApplication(Program& program) {

@@ -1,5 +1,7 @@
 #include "engines/categories.h"
 
+#include <utility>
+
 #include "session/session_model.h"
 
 namespace zentrova {
@@ -154,6 +156,10 @@ void ChooseCategory(Program& program, int row) {
     group->chosen = categoryList.Row(row).data;
   }
   program.views.Changed(View::Categories);
+}
+
+void TakeKeywordBox(Program& program, std::string text) {
+  program.categories.keywordBox = std::move(text);
 }
 
 void SetAllCategoriesUsingKeyword(Program& program) {

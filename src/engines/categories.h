@@ -17,6 +17,8 @@ void ChooseCategoryGroup(Program& program, int row);
 // The category list's current row changes (by the user, or by showing a group).
 void ChooseCategory(Program& program, int row);
 
+// The user typed `text` into the keyword box, which already shows it.
+void TakeKeywordBox(Program& program, std::string text);
 // "&Set all categories using": the first word of the keyword box, in upper case.
 void SetAllCategoriesUsingKeyword(Program& program);
 void SetCategoriesByKeyword(Program& program, const std::string& keyword);

@@ -125,6 +125,10 @@ void SelectEngineGroup(Program& program, SortedList& list, int code, bool select
   }
 }
 
+void ChooseEngineRow(Program& program, int row) {
+  program.engineLists.engineList.SetCurrentRow(row);
+}
+
 void ToggleEngineMark(Program& program, int row) {
   SortedList& engineList = program.engineLists.engineList;
   if (row < 0 || row >= engineList.Count()) {

@@ -21,6 +21,8 @@ void FillEngineLists(Program& program);
 void UpdateQueueStatus(Program& program);
 void UpdateSelectedCount(Program& program);
 void SelectEngineGroup(Program& program, SortedList& list, int code, bool select);
+// The user moved the engine list's current row; the list already shows it there.
+void ChooseEngineRow(Program& program, int row);
 // A click on (or the space bar at) a row of the engine list toggles its mark.
 void ToggleEngineMark(Program& program, int row);
 

@@ -2,6 +2,7 @@
 target_sources(zentrova_core PRIVATE
   program/busy_cursor.cpp
   program/file_outcome.cpp
+  program/main_page.cpp
   program/outside_address.cpp
   program/read_file.cpp
   program/replace_file.cpp

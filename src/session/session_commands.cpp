@@ -2,6 +2,7 @@
 
 #include "engines/categories.h"
 #include "engines/engine_lists.h"
+#include "program/main_page.h"
 #include "session/file_dialogs.h"
 #include "session/log_folder.h"
 #include "session/session_file.h"
@@ -13,11 +14,6 @@ namespace {
 
 constexpr char kSaveQuestion[] = "Do you want to save current session?";
 constexpr char kSessionExtension[] = "ses";
-
-void ShowProfilePage(Program& program) {
-  program.window.currentTab = kProfilePage;
-  program.views.Changed(View::Tab);
-}
 
 bool NeverSaved(const Program& program) {
   return program.session.currentFile == kNewSessionFile;
@@ -46,7 +42,7 @@ void NewSession(Program& program) {
     program.database.Engine(slot).ClearRunFields();
   }
   ClearLogPages(program);
-  ShowProfilePage(program);
+  ShowMainPage(program, kProfilePage);
   FillEngineLists(program);
   ResetProfile(program);
   ResetCategories(program);
@@ -93,7 +89,7 @@ bool SaveSessionAs(Program& program) {
 
 void NewSessionCommand(Program& program) {
   if (AskSaveSession(program)) {
-    ShowProfilePage(program);
+    ShowMainPage(program, kProfilePage);
     NewSession(program);
   }
 }

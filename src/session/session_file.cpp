@@ -7,6 +7,7 @@
 #include "engines/engine_lists.h"
 #include "meta/meta_generator.h"
 #include "program/busy_cursor.h"
+#include "program/main_page.h"
 #include "program/read_file.h"
 #include "program/replace_file.h"
 #include "reports/report_page.h"
@@ -197,8 +198,7 @@ SessionRead ReadSession(Program& program, const std::string& path, bool remember
     program.session.profile[slot] = in.Text();
   }
   if (remember) {
-    program.window.currentTab = kProfilePage;
-    program.views.Changed(View::Tab);
+    ShowMainPage(program, kProfilePage);
   }
   if (program.session.profile[kMetaNewFile].empty()) {
     program.session.profile[kMetaNewFile] = MakeNewFileName(program, 1);

@@ -59,7 +59,7 @@ void CategoryScreen::TakeKeyword(const QString& text) {
     status_->ShowRefusedCharacter();
     return;
   }
-  program_.categories.keywordBox = encoded.bytes;
+  TakeKeywordBox(program_, encoded.bytes);
 }
 
 void CategoryScreen::Refresh() {

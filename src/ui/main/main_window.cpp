@@ -12,6 +12,7 @@
 
 #include "app/platform/windows1252.h"
 #include "engines/engine_lists.h"
+#include "program/main_page.h"
 #include "session/session_commands.h"
 #include "session/session_export.h"
 #include "ui/main/about_box.h"
@@ -168,7 +169,7 @@ int MainWindow::CurrentPage() const {
 
 void MainWindow::OnTabChanged(int index) {
   const int page = PageOfTabIndex(index);
-  program_.window.currentTab = page;
+  ShowMainPage(program_, page);
   ShowHint(page);
 }
 

@@ -55,7 +55,7 @@ QueuePage::QueuePage(Program& program, QWidget* parent) : PageFrame(program, kQu
           [this](QListWidgetItem* item) { ToggleEngineMark(program_, list_->row(item)); });
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (!list_->Redrawing()) {
-      program_.engineLists.engineList.SetCurrentRow(row);
+      ChooseEngineRow(program_, row);
     }
   });
   layout->addWidget(list_, 1);
