@@ -52,7 +52,7 @@ std::optional<std::string> DatabaseInterpreter::Take(std::string_view record) {
     case '4':
       return TakeEntry(record);
     case '5':
-      program_.database.manualPageLines.emplace_back(record.substr(1));
+      database_.manualPageLines.emplace_back(record.substr(1));
       return std::nullopt;
     default:
       return std::nullopt;
@@ -81,7 +81,7 @@ std::optional<std::string> DatabaseInterpreter::TakeEngine(std::string_view reco
   if (actionEnd == npos) {
     return "engine record without the commas of its layout";
   }
-  auto& engines = program_.database.engines;
+  auto& engines = database_.engines;
   if (static_cast<int>(engines.size()) > kMaxEngines) {
     return Limit("engines", kMaxEngines);
   }
@@ -115,10 +115,10 @@ std::optional<std::string> DatabaseInterpreter::TakeGroup(std::string_view recor
   if (!slot) {
     return "category group's slot is not a number from 1 to " + std::to_string(kProfileSlotCount);
   }
-  if (program_.database.categoryGroups.size() == kMaxCategoryGroups) {
+  if (database_.categoryGroups.size() == kMaxCategoryGroups) {
     return Limit("category groups", kMaxCategoryGroups);
   }
-  AddCategoryGroup(program_, std::string(record.substr(1, comma - 1)), *slot);
+  AddCategoryGroup(database_, groupList_, std::string(record.substr(1, comma - 1)), *slot);
   return std::nullopt;
 }
 
@@ -128,21 +128,22 @@ std::optional<std::string> DatabaseInterpreter::TakeEntry(std::string_view recor
     return "category entry without \"[]\"";
   }
   // An entry before any group has nowhere to go; it cannot disturb anything either.
-  const auto& groups = program_.database.categoryGroups;
+  const auto& groups = database_.categoryGroups;
   if (groups.empty()) {
     return std::nullopt;
   }
   if (groups.back().entries.size() == kMaxCategoryEntries) {
     return Limit("entries in one group", kMaxCategoryEntries);
   }
-  AddCategoryEntry(program_, std::string(record.substr(1, separator - 1)),
+  AddCategoryEntry(database_, std::string(record.substr(1, separator - 1)),
                    std::string(record.substr(separator + kEntrySeparator.size())));
   return std::nullopt;
 }
 
 std::optional<DatabaseContentError> CheckDatabaseRecords(const std::vector<std::string>& records) {
-  Program scratch;
-  DatabaseInterpreter interpreter(scratch);
+  SubmissionDatabase database;
+  SortedList groupList;
+  DatabaseInterpreter interpreter(database, groupList);
   for (size_t i = 0; i < records.size(); ++i) {
     if (auto problem = interpreter.Take(records[i])) {
       return DatabaseContentError{i, std::move(*problem)};

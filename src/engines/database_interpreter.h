@@ -6,17 +6,19 @@
 #include <string_view>
 #include <vector>
 
-#include "program/program.h"
+#include "engines/sorted_list.h"
+#include "engines/submission_database.h"
 
 namespace zentrova {
 
-// Builds the engine table, the category groups and the manual page lines of `program` from
-// restored record texts, taken one by one in file order. A record that cannot come from a
-// well-formed database, or one past a table's limit, makes the caller reject the whole
-// database: half an engine table would submit to the wrong engines.
+// Builds the engine table, the category groups and the manual page lines of `database`, and
+// the rows of the category group list, from restored record texts, taken one by one in file order.
+// A record that cannot come from a well-formed database, or one past a table's limit, makes the
+// caller reject the whole database: half an engine table would submit to the wrong engines.
 class DatabaseInterpreter {
  public:
-  explicit DatabaseInterpreter(Program& program) : program_(program) {}
+  DatabaseInterpreter(SubmissionDatabase& database, SortedList& groupList)
+      : database_(database), groupList_(groupList) {}
 
   // Why the record rejects the database; nothing when it is taken (or skipped).
   std::optional<std::string> Take(std::string_view record);
@@ -27,7 +29,8 @@ class DatabaseInterpreter {
   std::optional<std::string> TakeGroup(std::string_view record);
   std::optional<std::string> TakeEntry(std::string_view record);
 
-  Program& program_;
+  SubmissionDatabase& database_;
+  SortedList& groupList_;
   EngineRecord pending_;  // the engine whose form fields are being collected
 };
 

@@ -61,7 +61,7 @@ bool LoadSubmissionDatabase(Program& program, const std::string& path) {
   // A rejected database leaves nothing behind: what was there before comes back.
   SubmissionDatabase previous = std::exchange(program.database, SubmissionDatabase());
   SortedList previousGroups = std::exchange(program.categories.groupList, SortedList());
-  DatabaseInterpreter interpreter(program);
+  DatabaseInterpreter interpreter(program.database, program.categories.groupList);
   bool rejected = false;
   const auto damage = VisitDatabaseRecords(std::move(file.bytes), [&](std::string_view record) {
     rejected = interpreter.Take(record).has_value();
@@ -79,19 +79,20 @@ bool LoadSubmissionDatabase(Program& program, const std::string& path) {
   return true;
 }
 
-void AddCategoryGroup(Program& program, std::string title, int profileField) {
-  auto& groups = program.database.categoryGroups;
+void AddCategoryGroup(SubmissionDatabase& database, SortedList& groupList, std::string title,
+                      int profileField) {
+  auto& groups = database.categoryGroups;
   if (groups.size() >= kMaxCategoryGroups) {
     return;
   }
   CategoryGroup& group = groups.emplace_back();
   group.title = std::move(title);
   group.profileField = profileField;
-  program.categories.groupList.Add(group.title, static_cast<int>(groups.size()));
+  groupList.Add(group.title, static_cast<int>(groups.size()));
 }
 
-void AddCategoryEntry(Program& program, std::string value, std::string caption) {
-  auto& groups = program.database.categoryGroups;
+void AddCategoryEntry(SubmissionDatabase& database, std::string value, std::string caption) {
+  auto& groups = database.categoryGroups;
   if (groups.empty() || groups.back().entries.size() >= kMaxCategoryEntries) {
     return;
   }

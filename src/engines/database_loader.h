@@ -20,7 +20,8 @@ std::string ManualPagePath(const Program& program);
 bool LoadSubmissionDatabase(Program& program, const std::string& path);
 
 // The loader's two steps of building the category groups; the texts are taken over.
-void AddCategoryGroup(Program& program, std::string title, int profileField);
-void AddCategoryEntry(Program& program, std::string value, std::string caption);
+void AddCategoryGroup(SubmissionDatabase& database, SortedList& groupList, std::string title,
+                      int profileField);
+void AddCategoryEntry(SubmissionDatabase& database, std::string value, std::string caption);
 
 }  // namespace zentrova
