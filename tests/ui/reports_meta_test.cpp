@@ -5,12 +5,15 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 #include <QWebEngineScript>
 
+#include "app/qt_dialogs.h"
 #include "reports/report_page.h"
 #include "reports/summary_report.h"
 #include "session/session_model.h"
@@ -285,6 +288,24 @@ class ReportsMetaTest : public QObject {
     QCOMPARE(ui.test.dialogs.messages.back().text, std::string("New file was generated"));
     const std::string written = ReadFileBytes(folder / "index1.htm");
     QVERIFY(written.find("<title>New <Title></title>\r\n") != std::string::npos);
+  }
+  // The META generator's "No <HEAD> tag" once showed as "No": a message is never markup.
+  void messageBoxesShowTheirTextWhole() {
+    QtDialogs dialogs([] { return nullptr; });
+    QString shownText;
+    Qt::TextFormat shownFormat = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      shownText = box->text();
+      shownFormat = box->textFormat();
+      box->button(QMessageBox::Ok)->click();
+    });
+    const MessageAnswer answer = dialogs.ShowMessage("No <HEAD> tag", MessageButtons::Ok,
+                                                     MessageIcon::Exclamation, "META <b>x</b>");
+    QCOMPARE(answer, MessageAnswer::Ok);
+    QCOMPARE(shownText, QStringLiteral("No <HEAD> tag"));
+    QCOMPARE(shownFormat, Qt::PlainText);
   }
 };
 
