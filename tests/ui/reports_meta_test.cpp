@@ -6,11 +6,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineScript>
 
 #include "app/qt_dialogs.h"
