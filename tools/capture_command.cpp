@@ -25,7 +25,6 @@
 namespace zentrova::tool {
 namespace {
 
-constexpr char kUsage[] = "usage: zentrova-tool capture ADDRESS [--source]";
 // As long as the program waits for an engine's reply.
 constexpr int kLoadTimeoutMilliseconds = 30000;
 
@@ -164,11 +163,11 @@ int PrintSource(const CapturedForm& form, const std::string& reached) {
 int CaptureCommand(const std::vector<std::string>& args) {
   CaptureArguments arguments;
   if (!ParseArguments(args, arguments)) {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("capture"));
   }
   const QUrl url = AddressUrl(arguments.address);
   if (!url.isValid() || url.isEmpty()) {
-    return Fail(kUsageError, "'" + arguments.address + "' is no address\n" + kUsage);
+    return Fail(kUsageError, "'" + arguments.address + "' is no address\n" + UsageOf("capture"));
   }
 
   PrepareHeadlessWebEngine();

@@ -11,9 +11,6 @@ namespace zentrova::tool {
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: db compile SOURCE -o FILE | db dump FILE | db decompile FILE [-o FILE]";
-
 int Compile(const FileArguments& files) {
   const FileBytes source = ReadWholeFile(files.input, kMaxDatabaseFileBytes);
   if (!source) {
@@ -82,14 +79,14 @@ int Decompile(const FileArguments& files) {
 
 int DbCommand(const std::vector<std::string>& args) {
   if (args.empty()) {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("db"));
   }
   const std::string& verb = args[0];
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   const bool takesOutput = verb != "dump";
   const auto files = ParseFileArguments(rest, takesOutput);
   if (!files || (verb == "compile" && files->output.empty())) {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("db"));
   }
   if (verb == "compile") {
     return Compile(*files);
@@ -100,7 +97,7 @@ int DbCommand(const std::vector<std::string>& args) {
   if (verb == "decompile") {
     return Decompile(*files);
   }
-  return Fail(kUsageError, kUsage);
+  return Fail(kUsageError, UsageOf("db"));
 }
 
 }  // namespace zentrova::tool

@@ -15,8 +15,6 @@
 namespace zentrova::tool {
 namespace {
 
-constexpr char kUsage[] = "usage: zentrova-tool form SESSION ENGINE --db DATABASE [--deep N]";
-
 struct FormArguments {
   std::string session;
   std::string engine;
@@ -70,7 +68,7 @@ int FindEngine(const Program& program, const std::string& name) {
 int FormCommand(const std::vector<std::string>& args) {
   FormArguments arguments;
   if (!ParseArguments(args, arguments)) {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("form"));
   }
   ToolProgram tool;
   Program& program = tool.program;

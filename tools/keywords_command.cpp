@@ -9,7 +9,7 @@ namespace zentrova::tool {
 
 int KeywordsCommand(const std::vector<std::string>& args) {
   if (args.size() != 7) {
-    return Fail(kUsageError, "usage: keywords LIMIT K1 K2 K3 K4 K5 K6");
+    return Fail(kUsageError, UsageOf("keywords"));
   }
   int limit = 0;
   const auto& text = args[0];

@@ -17,8 +17,6 @@ namespace zentrova::tool {
 
 namespace {
 
-constexpr char kUsage[] = "usage: meta SESSION SOURCE [--new-file NAME]";
-
 struct MetaArguments {
   std::string session;
   std::string source;
@@ -51,7 +49,7 @@ std::optional<MetaArguments> ParseMetaArguments(const std::vector<std::string>& 
 int MetaCommand(const std::vector<std::string>& args) {
   const std::optional<MetaArguments> arguments = ParseMetaArguments(args);
   if (!arguments) {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("meta"));
   }
   if (const int code = RequireReadableFiles({arguments->session, arguments->source});
       code != kSuccess) {

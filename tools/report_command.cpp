@@ -18,8 +18,6 @@ namespace zentrova::tool {
 
 namespace {
 
-constexpr char kUsage[] = "usage: report SESSION --db DATABASE [--text | --html] [-o FILE]";
-
 // HTML unless "--text" was asked for.
 int ReportFormatOf(const std::string& choice) {
   return choice == "--text" ? kTextReport : kHtmlReport;
@@ -31,7 +29,7 @@ int ReportCommand(const std::vector<std::string>& args) {
   const std::optional<SessionArguments> arguments =
       ParseSessionArguments(args, {"--text", "--html"});
   if (!arguments) {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("report"));
   }
   ToolProgram tool;
   tool.EchoMessages(false);

@@ -83,8 +83,7 @@ void PrintLines(const std::vector<SubmissionLine>& lines) {
 int RunCommand(const std::vector<std::string>& args) {
   RunArguments arguments;
   if (const std::string problem = ParseArguments(args, arguments); !problem.empty()) {
-    return Fail(kUsageError,
-                problem + "\nusage: zentrova-tool run SESSION [--db DATABASE] [--timeout SECONDS]");
+    return Fail(kUsageError, problem + "\n" + UsageOf("run"));
   }
 
   PrepareHeadlessWebEngine();

@@ -14,20 +14,16 @@
 
 namespace zentrova::tool {
 
-namespace {
-
-constexpr char kUsage[] = "usage: session export SESSION --db DATABASE [-o FILE]";
-
-}  // namespace
+namespace {}  // namespace
 
 int SessionCommand(const std::vector<std::string>& args) {
   if (args.empty() || args[0] != "export") {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("session"));
   }
   const std::optional<SessionArguments> arguments =
       ParseSessionArguments(std::vector<std::string>(args.begin() + 1, args.end()), {});
   if (!arguments) {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("session"));
   }
   ToolProgram tool;
   tool.EchoMessages(false);

@@ -11,8 +11,6 @@ namespace zentrova::tool {
 
 namespace {
 
-constexpr char kUsage[] = "usage: strings compile SOURCE -o FILE | strings dump FILE";
-
 int Compile(const FileArguments& files) {
   const FileBytes source = ReadWholeFile(files.input, kMaxStringTableFileBytes);
   if (!source) {
@@ -47,13 +45,13 @@ int Dump(const FileArguments& files) {
 
 int StringsCommand(const std::vector<std::string>& args) {
   if (args.empty()) {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("strings"));
   }
   const std::string& verb = args[0];
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   const auto files = ParseFileArguments(rest, verb == "compile");
   if (!files || (verb == "compile" && files->output.empty())) {
-    return Fail(kUsageError, kUsage);
+    return Fail(kUsageError, UsageOf("strings"));
   }
   if (verb == "compile") {
     return Compile(*files);
@@ -61,7 +59,7 @@ int StringsCommand(const std::vector<std::string>& args) {
   if (verb == "dump") {
     return Dump(*files);
   }
-  return Fail(kUsageError, kUsage);
+  return Fail(kUsageError, UsageOf("strings"));
 }
 
 }  // namespace zentrova::tool

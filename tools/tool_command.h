@@ -13,11 +13,13 @@ inline constexpr int kUsageError = 2;
 // One subcommand: `zentrova-tool NAME ARGS…`. `run` gets the arguments after NAME.
 struct ToolCommand {
   const char* name;
-  const char* usage;
   int (*run)(const std::vector<std::string>& args);
 };
 
 // Prints "zentrova-tool: " + message on standard error and returns `code`.
 int Fail(int code, const std::string& message);
+
+// The "usage:" lines of the command called `name`, from the tool's manual.
+std::string UsageOf(const std::string& name);
 
 }  // namespace zentrova::tool

@@ -3,11 +3,14 @@
 #include <unistd.h>
 
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 #include <QTimer>
 
 #include "app/application.h"
+#include "app/command_line.h"
+#include "app/desktop_identity.h"
 #include "app/qt_ports.h"
 #include "ports/platform_ports.h"
 #include "program/default_folders.h"
@@ -30,6 +33,9 @@ void PrepareWebEngine() {
 }  // namespace
 
 int RunProgram(int argc, char* argv[], std::function<void(MainWindow&)> whenShown) {
+  if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) {
+    return *answered;
+  }
   PrepareWebEngine();
   QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
@@ -40,6 +46,7 @@ int RunProgram(int argc, char* argv[], std::function<void(MainWindow&)> whenShow
 
   Program program;
   program.folders = DefaultFolders();
+  SetDesktopIdentity(program.folders.dataFolder);
   Application application(program);
 
   QtPorts platform([&application]() -> QWidget* { return application.Window(); },

@@ -1,10 +1,12 @@
 #include <filesystem>
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
+#include "app/desktop_identity.h"
 #include "session/session_file.h"
 #include "ui/main/splash_window.h"
 #include "ui/main/status_line.h"
@@ -108,6 +110,22 @@ class StartupTest : public QObject {
 
     QCOMPARE(ui.test.exitCount, 1);
     QVERIFY(!ui.window().isVisible());
+  }
+
+  // The icon drawn at build time carries every window, and the desktop can match the windows
+  // to the menu entry.
+  void windowsCarryTheProgramsIconAndId() {
+    SetDesktopIdentity(ZENTROVA_DATA_BUILD_DIR "/");
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.zentrova.Zentrova"));
+    const QList<QSize> sizes = QGuiApplication::windowIcon().availableSizes();
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+      QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    }
+    UiProgram ui;
+    QVERIFY(ui.Start());
+    QVERIFY(!ui.window().windowIcon().isNull());
+    QCOMPARE(ui.window().windowIcon().availableSizes(), sizes);
+    QVERIFY(ProgramIcon("/nowhere/").isNull());
   }
 };
 

@@ -54,7 +54,6 @@ const char* const kTabNames[kPageCount] = {
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
   setObjectName(QStringLiteral("Form7"));
   setWindowTitle(DecodeWindows1252(program.window.caption));
-  setWindowIcon(PictureIcon(program.folders, QStringLiteral("about")));
 
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
