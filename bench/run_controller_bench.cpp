@@ -31,6 +31,7 @@ class InstantBrowser : public Browser {
   std::vector<std::string> Links() const override { return {}; }
   std::vector<FormElement> FirstFormElements() const override { return {}; }
   std::string PageSource() const override { return {}; }
+  std::string LoadFailure() const override { return {}; }
   void PasteIntoFocusedElement(const std::string&) override {}
 
   bool replyDue = false;

@@ -74,7 +74,11 @@ void PrintLines(const std::vector<SubmissionLine>& lines) {
   for (const SubmissionLine& line : lines) {
     std::cout << Printable(line.engine) << '\t' << Printable(line.pageAddress) << '\t'
               << (line.verdict.empty() ? "no reply" : line.verdict) << '\t'
-              << (line.httpStatus != 0 ? std::to_string(line.httpStatus) : "-") << '\n';
+              << (line.httpStatus != 0 ? std::to_string(line.httpStatus) : "-");
+    if (!line.failure.empty()) {
+      std::cout << '\t' << Printable(line.failure);
+    }
+    std::cout << '\n';
   }
 }
 

@@ -19,7 +19,7 @@ SubmissionRecorder::SubmissionRecorder(Browser& browser, const Program& program)
 
 void SubmissionRecorder::SubmitFirstForm() {
   const EngineRecord& engine = program_.database.Engine(program_.run.currentEngine);
-  lines_.push_back({engine.name, program_.progress.linkInProcess, "", 0});
+  lines_.push_back({engine.name, program_.progress.linkInProcess, "", 0, ""});
   pending_ = true;
   browser_.SubmitFirstForm();
 }
@@ -41,8 +41,10 @@ void SubmissionRecorder::OnNavigationCompleted(const std::string& url, int httpS
   if (AwaitingReply()) {
     SubmissionLine& line = lines_.back();
     const EngineRecord& engine = program_.database.Engine(program_.run.currentEngine);
+    line.failure = browser_.LoadFailure();
     // The same judgement the core is about to make on this reply.
-    line.verdict = ReplySucceeded(url, httpStatus, browser_.BodyText(), engine.successMarker)
+    line.verdict = line.failure.empty() && ReplySucceeded(url, httpStatus, browser_.BodyText(),
+                                                          engine.successMarker)
                        ? "successful"
                        : "failed";
     line.httpStatus = httpStatus;

@@ -14,6 +14,7 @@ struct SubmissionLine {
   std::string pageAddress;
   std::string verdict;  // "successful", "failed" or "timed out"
   int httpStatus = 0;   // 0 when unknown
+  std::string failure;  // why no reply came at all; empty when one came
 };
 
 // Stands between the core and the real browser and notes every submission with the verdict
@@ -32,6 +33,7 @@ class SubmissionRecorder : public Browser {
     return browser_.FirstFormElements();
   }
   std::string PageSource() const override { return browser_.PageSource(); }
+  std::string LoadFailure() const override { return browser_.LoadFailure(); }
   void PasteIntoFocusedElement(const std::string& text) override {
     browser_.PasteIntoFocusedElement(text);
   }

@@ -51,7 +51,7 @@ bool InitializeApplication(Program& program) {
   ShowReport(program, kNoReport);
   LoadStringTable(program);
   program.text.serviceStatusUrl = ServiceStatusUrl(program);
-  ShowRunStep(program, 0);
+  ShowRunStep(program, kRunIdle);
   program.ports.settings->Set(kVersionSection, kVersionKey, ProgramVersion());
   if (!LoadSubmissionDatabase(program, DatabasePath(program))) {
     return false;

@@ -6,6 +6,9 @@
 
 namespace zentrova {
 
+// HTTP statuses from this one on say that the server refused or failed the request.
+inline constexpr int kFirstHttpErrorStatus = 400;
+
 // One element of the first form of the current page (form capture, manual submission).
 struct FormElement {
   std::string name;
@@ -24,9 +27,8 @@ struct FormElement {
 //   navigated to) is.
 // - SubmitFirstForm submits the first form of the written page as soon as that page has
 //   finished loading, so the written page's own load can never be taken for the reply.
-// - BodyText, Links, FirstFormElements and PageSource describe the page whose completion was
-// reported
-//   last; they are ready when the completion callbacks run.
+// - BodyText, Links, FirstFormElements, PageSource and LoadFailure describe the page whose
+//   completion was reported last; they are ready when the completion callbacks run.
 class Browser {
  public:
   struct Events {
@@ -50,6 +52,11 @@ class Browser {
   virtual std::vector<FormElement> FirstFormElements() const = 0;
   // The text of the current document as it came from the server or file (an XML sitemap, say).
   virtual std::string PageSource() const = 0;
+  // Empty when the load got a reply. Otherwise no HTTP reply came at all (connection refused
+  // or dropped, a name that does not resolve, a TLS failure, no network) and this is the
+  // browser's own description of why, such as "net::ERR_CONNECTION_REFUSED"; the page then
+  // is the browser's, never the server's.
+  virtual std::string LoadFailure() const = 0;
 
   // Puts text into the element that has the focus (the manual submission page's paste menu).
   virtual void PasteIntoFocusedElement(const std::string& text) = 0;

@@ -11,7 +11,6 @@
 namespace zentrova {
 namespace {
 
-constexpr int kFirstHttpErrorStatus = 400;
 // An address marker's host ends at the first "/" from this 0-based index on, past "http://".
 constexpr size_t kHostSearchStart = 8;
 
@@ -32,7 +31,7 @@ void OnNavigationCompleted(Program& program, const std::string& url, int httpSta
     return;
   }
   if (program.run.browserTask == kServiceStatusRequested) {
-    CheckServiceStatus(program);
+    CheckServiceStatus(program, httpStatus);
   } else if (program.run.browserTask == kAwaitingReply) {
     TakeReply(program, url, httpStatus);
   }
@@ -42,7 +41,7 @@ void TakeReply(Program& program, const std::string& url, int httpStatus) {
   // Taken over before anything else runs, so neither a redirect nor the time-out can take the
   // same submission a second time.
   program.run.browserTask = kReplyTaken;
-  ShowRunStep(program, 3);
+  ShowRunStep(program, kReplyArrived);
   if (!program.session.saved) {
     SaveSession(program);
   }
@@ -63,6 +62,14 @@ bool ReplySucceeded(const std::string& url, int httpStatus, const std::string& b
 
 void JudgeReply(Program& program, const std::string& url, int httpStatus) {
   const EngineRecord& engine = program.database.Engine(program.run.currentEngine);
+  const std::string failure = program.ports.browser->LoadFailure();
+  if (!failure.empty()) {
+    // The request never reached the engine, whatever an address marker would say; the log
+    // page's details then tell the user why.
+    SaveReplyText(program, engine.name, NoReplyText(failure));
+    FinishSubmission(program, kSubmissionFailed);
+    return;
+  }
   const std::string bodyText = program.ports.browser->BodyText();
   if (ReplySucceeded(url, httpStatus, bodyText, engine.successMarker)) {
     FinishSubmission(program, kSubmissionSucceeded);
@@ -70,6 +77,10 @@ void JudgeReply(Program& program, const std::string& url, int httpStatus) {
   }
   SaveReplyText(program, engine.name, bodyText);
   FinishSubmission(program, kSubmissionFailed);
+}
+
+std::string NoReplyText(const std::string& failure) {
+  return "No reply from the engine: " + failure;
 }
 
 std::string ReplyTextFileName(const std::string& engineName) {

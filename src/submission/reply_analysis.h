@@ -16,6 +16,9 @@ void JudgeReply(Program& program, const std::string& url, int httpStatus);
 bool ReplySucceeded(const std::string& url, int httpStatus, const std::string& bodyText,
                     const std::string& marker);
 
+// What an engine's reply text file holds when its load got no reply: the browser's reason.
+std::string NoReplyText(const std::string& failure);
+
 // Name of an engine's reply text file inside LOG: the engine name made safe to stand as one
 // file name of that folder, then ".htm".
 std::string ReplyTextFileName(const std::string& engineName);

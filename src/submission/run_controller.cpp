@@ -83,7 +83,7 @@ void StopOnlineRegistration(Program& program) {
 void NextSubmission(Program& program) {
   UpdateQueueStatus(program);
   if (SelectNextSubmission(program) != 0) {
-    ShowRunStep(program, 1);
+    ShowRunStep(program, kPreparingSubmission);
     WriteSubmissionPage(program, BuildSubmissionForm(program));
     StartSubmission(program);
     return;
@@ -100,7 +100,7 @@ void NextSubmission(Program& program) {
 void StartSubmission(Program& program) {
   program.run.browserTask = kAwaitingReply;
   ArmReplyTimeout(program);
-  ShowRunStep(program, 2);
+  ShowRunStep(program, kSubmitting);
   SubmitSubmissionPage(program);
 }
 
@@ -121,14 +121,10 @@ void OnReplyTimeout(Program& program) {
   }
 }
 
-void FinishSubmission(Program& program, int outcome) {
+void FinishSubmission(Program& program, SubmissionOutcome outcome) {
   const int phase = program.run.deepLinkCounter == -1 ? kMainPagePhase : kDeepLinkPhase;
-  if (outcome == kSubmissionSucceeded) {
-    RecordResult(program, phase, kSuccessful);
-  } else if (outcome == kSubmissionFailed) {
-    RecordResult(program, phase, kFailed);
-  }
-  ShowRunStep(program, 4);
+  RecordResult(program, phase, outcome == kSubmissionSucceeded ? kSuccessful : kFailed);
+  ShowRunStep(program, kSavingResult);
   NextSubmission(program);
 }
 
@@ -141,14 +137,16 @@ void RecordResult(Program& program, int phase, int code) {
   engine.startedAt = program.progress.startedTime;
   engine.finishedAt = program.progress.currentTime;
   program.ports.replyTimer->SetEnabled(false);
-  ShowRunStep(program, 0);
-  int& result = engine.results[phase == kMainPagePhase ? kMainPagePhase : kDeepLinkPhase];
-  if (code == kFailed) {
-    result = kFailed;
-  } else if (code == kSuccessful && (phase == kMainPagePhase || result != kFailed)) {
-    // One failed deep link leaves the engine's deep-link result failed.
-    result = kSuccessful;
+  ShowRunStep(program, kRunIdle);
+  if (phase == kMainPagePhase) {
+    engine.RegistrationStatus() = code;
+    return;
   }
+  int& result = engine.DeepLinkStatus();
+  if (!program.run.deepLinkVerdictTaken || code == kFailed) {
+    result = code;
+  }
+  program.run.deepLinkVerdictTaken = true;
 }
 
 }  // namespace zentrova

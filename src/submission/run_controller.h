@@ -7,7 +7,7 @@ namespace zentrova {
 enum Activity : int { kBatchActivity = 1, kRegistrationActivity = 2, kExtractionActivity = 3 };
 
 // Verdicts handed to FinishSubmission.
-enum SubmissionOutcome : int { kSubmissionSucceeded = -1, kSubmissionFailed = 0 };
+enum SubmissionOutcome : int { kSubmissionFailed, kSubmissionSucceeded };
 
 inline constexpr int kReplyTimeoutMilliseconds = 30000;
 inline constexpr int kClockIntervalMilliseconds = 1000;
@@ -18,14 +18,16 @@ void StartOnlineRegistration(Program& program);
 void StopOnlineRegistration(Program& program);
 void NextSubmission(Program& program);
 void SetBusyControls(Program& program, int activity, bool busy);
-void ShowRunStep(Program& program, int step);
+void ShowRunStep(Program& program, RunStep step);
 
 void RequestServiceStatus(Program& program);
 // 0: nothing is left; -1: an engine's main page; n > 0: deep link n of the same engine.
 int SelectNextSubmission(Program& program);
 void StartSubmission(Program& program);
-void FinishSubmission(Program& program, int outcome);
-// phase: kDeepLinkPhase or kMainPagePhase; code: kSuccessful or kFailed.
+void FinishSubmission(Program& program, SubmissionOutcome outcome);
+// phase: kDeepLinkPhase or kMainPagePhase; code: kSuccessful or kFailed. A result recorded
+// earlier stays until a verdict replaces it; among one engine's deep links, a failed one
+// leaves the deep-link result failed.
 void RecordResult(Program& program, int phase, int code);
 
 // Timer ticks: the reply time-out and the progress panel's clock.

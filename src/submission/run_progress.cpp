@@ -2,23 +2,22 @@
 
 namespace zentrova {
 
-void ShowRunStep(Program& program, int step) {
+void ShowRunStep(Program& program, RunStep step) {
   ProgressPanel& progress = program.progress;
-  if (step == 0) {
+  if (step == kRunIdle) {
     progress.currentDate = program.ports.clock->DateText();
     progress.startedTime = kEmptyTime;
     progress.currentTime = kEmptyTime;
     progress.engineInProcess.clear();
     program.ports.clockTimer->SetEnabled(false);
-  } else if (step == 1) {
+  } else if (step == kPreparingSubmission) {
     progress.currentDate = program.ports.clock->DateText();
     progress.startedTime = program.ports.clock->TimeText();
     program.ports.clockTimer->SetEnabled(true);
     progress.engineInProcess = program.database.Engine(program.run.currentEngine).name;
   }
-  // Lamp k is lit from step k + 1 on.
-  for (int lamp = 0; lamp < static_cast<int>(progress.lamps.size()); ++lamp) {
-    progress.lamps[static_cast<size_t>(lamp)] = lamp < step;
+  for (size_t lamp = 0; lamp < progress.lamps.size(); ++lamp) {
+    progress.lamps[lamp] = lamp < static_cast<size_t>(step);
   }
   program.views.Changed(View::Progress);
 }

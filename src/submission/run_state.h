@@ -9,17 +9,30 @@ namespace zentrova {
 inline constexpr char kEmptyTime[] = "00:00:00";
 
 // What the submission browser is doing.
-enum BrowserTaskCode : int {
-  kBrowserStopped = 0,
-  kAwaitingReply = 1,
-  kReplyTaken = 11,
-  kServiceStatusRequested = 380,
+enum BrowserTask : int {
+  kBrowserStopped,
+  kAwaitingReply,
+  kReplyTaken,  // the reply was taken over, or timed out
+  kServiceStatusRequested,
+};
+
+// The stages of one submission as the progress panel's lamps show them: stage k lights the
+// first k lamps.
+enum RunStep : int {
+  kRunIdle = 0,
+  kPreparingSubmission = 1,
+  kSubmitting = 2,
+  kReplyArrived = 3,
+  kSavingResult = 4,
 };
 
 struct RunState {
   int currentEngine = 0;
   int deepLinkCounter = 0;
-  int browserTask = kBrowserStopped;
+  BrowserTask browserTask = kBrowserStopped;
+  // A verdict on one of the engine's deep links has been recorded since its deep links
+  // began, so the result it holds is this run's and not an earlier one's.
+  bool deepLinkVerdictTaken = false;
   bool onlineConfirmed = false;
   bool serviceChecked = false;
 };

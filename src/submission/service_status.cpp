@@ -51,10 +51,12 @@ std::string DecipherServiceText(const std::string& text) {
   return ApplyServiceKey(text.substr(0, text.size() - kFillerLength));
 }
 
-void CheckServiceStatus(Program& program) {
+void CheckServiceStatus(Program& program, int httpStatus) {
   program.run.browserTask = kReplyTaken;
   program.ports.replyTimer->SetEnabled(false);
-  const std::string status = DecipherServiceText(program.ports.browser->BodyText());
+  const Browser& browser = *program.ports.browser;
+  const bool answered = browser.LoadFailure().empty() && httpStatus < kFirstHttpErrorStatus;
+  const std::string status = answered ? DecipherServiceText(browser.BodyText()) : std::string();
   Dialogs& dialogs = *program.ports.dialogs;
   if (!status.empty() && status.front() == 'W') {
     dialogs.ShowMessage(kUpgradeNotice, MessageButtons::Ok, MessageIcon::Information, kAppTitle);

@@ -7,8 +7,10 @@
 namespace zentrova {
 
 // The service status page has arrived: a version notice ends the run or the program;
-// otherwise engines it names are withdrawn and the run goes on.
-void CheckServiceStatus(Program& program);
+// otherwise engines it names are withdrawn and the run goes on. A load that got no reply or
+// an HTTP error (a proxy's, a captive portal's, a failing server's page) is no answer from
+// the service: nothing is withdrawn and the run goes on.
+void CheckServiceStatus(Program& program, int httpStatus);
 
 // Drops the page's 20 trailing filler characters (when it has 22 or more) and deciphers the
 // rest with the program's key.

@@ -49,14 +49,12 @@ int SelectNextEngine(Program& program) {
     }
     const int slot = list.Row(row).data;
     program.run.currentEngine = slot;
-    EngineRecord& engine = program.database.Engine(slot);
-    if (SkipEngine(program, engine)) {
+    if (SkipEngine(program, program.database.Engine(slot))) {
       UnmarkQueueRow(program, row);
       UpdateQueueStatus(program);
       continue;
     }
     program.run.deepLinkCounter = kMainPageInProcess;
-    engine.RegistrationStatus() = kNotSubmitted;
     return kMainPageInProcess;
   }
 }
@@ -77,12 +75,13 @@ int SelectNextSubmission(Program& program) {
   } else if (run.deepLinkCounter == kMainPageInProcess) {
     const int row = program.engineLists.engineList.FirstMarked();
     if (row >= 0) {
-      EngineRecord& engine = program.database.Engine(program.engineLists.engineList.Row(row).data);
+      const EngineRecord& engine =
+          program.database.Engine(program.engineLists.engineList.Row(row).data);
       if (DeepPromotionFollows(program, engine)) {
         // Links go from the last of the first 25 down to the first.
         run.deepLinkCounter =
             std::min(static_cast<int>(program.deepPromotion.links.size()), kMaxDeepLinksPerEngine);
-        engine.DeepLinkStatus() = kNotSubmitted;
+        run.deepLinkVerdictTaken = false;
         return run.deepLinkCounter;
       }
     }

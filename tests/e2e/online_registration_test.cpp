@@ -4,6 +4,9 @@
 #include <map>
 #include <regex>
 
+#include <QTcpServer>
+#include <QTcpSocket>
+
 #include "event_wait.h"
 
 #include "app/platform/windows1252.h"
@@ -181,6 +184,59 @@ TEST_F(OnlineRegistrationTest, SubmitsEveryQueuedEngineInOrderAndRecordsItsVerdi
   EXPECT_EQ(program().engineLists.status.successful, "6");
   EXPECT_EQ(program().engineLists.status.failed, "3");
   EXPECT_TRUE(std::filesystem::exists(program().session.currentFile));
+}
+
+// A port that takes connections and closes them at once, before any reply.
+class DroppingServer {
+ public:
+  DroppingServer() {
+    server_.listen(QHostAddress::LocalHost, 0);
+    QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+      while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        ++connections;
+        socket->abort();
+        socket->deleteLater();
+      }
+    });
+  }
+  std::string Url(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
+  }
+  int connections = 0;
+
+ private:
+  QTcpServer server_;
+};
+
+std::string ClosedPortUrl(const std::string& path) {
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost, 0);
+  return "http://127.0.0.1:" + std::to_string(probe.serverPort()) + path;
+}
+
+TEST_F(OnlineRegistrationTest, RequestsThatGetNoReplyFailWithTheBrowsersReasonKept) {
+  program().run.serviceChecked = true;
+  DroppingServer dropping;
+  const std::string closed = ClosedPortUrl("/add");
+  // Address markers on the actions' own hosts: the address of a failed load matches them.
+  const int refused = web.AddEngine(
+      {"Closed Port", closed, kPost, closed.substr(0, closed.find("/add") + 1), {{"u", "%001"}}});
+  const int dropped =
+      web.AddEngine({"Dropped", dropping.Url("/add"), kPost, dropping.Url("/"), {{"u", "%001"}}});
+  const int live =
+      web.AddEngine({"Live Echo", server.Url("/echo"), kPost, "Thank you", {{"u", "%001"}}});
+
+  ASSERT_TRUE(web.RunOnlineRegistration());
+
+  EXPECT_EQ(Engine(refused).RegistrationStatus(), kFailed);
+  EXPECT_EQ(Engine(dropped).RegistrationStatus(), kFailed);
+  EXPECT_EQ(Engine(live).RegistrationStatus(), kSuccessful);
+  EXPECT_GE(dropping.connections, 1);
+  EXPECT_EQ(ReadFileBytes(LogFile("Closed Port.htm")),
+            "No reply from the engine: net::ERR_CONNECTION_REFUSED");
+  const std::string droppedText = ReadFileBytes(LogFile("Dropped.htm"));
+  EXPECT_EQ(droppedText.rfind("No reply from the engine: net::ERR_", 0), 0u) << droppedText;
+  EXPECT_FALSE(std::filesystem::exists(LogFile("Live Echo.htm")));
 }
 
 struct ServiceCase {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <map>
 #include <string>
@@ -25,6 +26,12 @@ TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
   const QString appFolder = home.filePath("app");
   ASSERT_TRUE(QDir().mkpath(appFolder));
   const std::string app = appFolder.toStdString() + "/";
+  std::string closedHost;
+  {
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    closedHost = "http://127.0.0.1:" + std::to_string(probe.serverPort()) + "/";
+  }
 
   WriteFileBytes(app + "engines.source",
                  "engine Omega Silent\n  success Thank you\n  action " + server.Url("/never") +
@@ -36,6 +43,9 @@ TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
                      "engine IndexNow 403\n  success " +
                      server.Url("/") + "\n  action " + server.Url("/indexnow/403") +
                      "\n  method GET\n  kind search engine\n  field url = %001\nend\n"
+                     "engine Closed Port\n  success " +
+                     closedHost + "\n  action " + closedHost +
+                     "add\n  method POST\n  kind directory\n  field site = %001\nend\n"
                      "engine Unqueued\n  success Thank you\n  action " +
                      server.Url("/echo") +
                      "\n  method POST\n  kind directory\n  field site = %001\nend\n");
@@ -67,6 +77,7 @@ TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
   const QString page = QString::fromUtf8("http://www.example.com/café.html");
   EXPECT_EQ(run.output.split('\n', Qt::SkipEmptyParts),
             (QStringList{"Alpha Echo\t" + page + "\tsuccessful\t200",
+                         "Closed Port\t" + page + "\tfailed\t-\tnet::ERR_CONNECTION_REFUSED",
                          "IndexNow 403\t" + page + "\tfailed\t403",
                          "Omega Silent\t" + page + "\ttimed out\t-"}));
   ASSERT_EQ(server.Requests().size(), 3u);
@@ -83,6 +94,7 @@ TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
     results[database.Engine(slot).name] = database.Engine(slot).RegistrationStatus();
   }
   EXPECT_EQ(results, (std::map<std::string, int>{{"Alpha Echo", kSuccessful},
+                                                 {"Closed Port", kFailed},
                                                  {"IndexNow 403", kFailed},
                                                  {"Omega Silent", kFailed},
                                                  {"Unqueued", kNotSubmitted}}));

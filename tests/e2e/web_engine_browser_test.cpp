@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "", 429, "HTTP ERROR 429"}),
     [](const ::testing::TestParamInfo<ReplyCase>& info) { return info.param.label; });
 
-TEST_F(WebEngineBrowserTest, ConnectionFailureIsReportedWithoutStatus) {
+TEST_F(WebEngineBrowserTest, ConnectionFailureIsReportedWithoutStatusAndWithTheBrowsersReason) {
   QTcpServer closed;
   ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
   const std::string action = "http://127.0.0.1:" + std::to_string(closed.serverPort()) + "/add";
@@ -119,6 +119,14 @@ TEST_F(WebEngineBrowserTest, ConnectionFailureIsReportedWithoutStatus) {
   ASSERT_TRUE(WaitForEvents(2));
   EXPECT_EQ(events[0].url, action);
   EXPECT_EQ(events[0].httpStatus, 0);
+  EXPECT_EQ(events[0].bodyText, "");
+  EXPECT_EQ(browser.LoadFailure(), "net::ERR_CONNECTION_REFUSED");
+
+  // The next load that gets a reply is no failure.
+  browser.WritePage(FormPage("post", server.Url("/echo")));
+  browser.SubmitFirstForm();
+  ASSERT_TRUE(WaitForEvents(4));
+  EXPECT_EQ(browser.LoadFailure(), "");
 }
 
 TEST_F(WebEngineBrowserTest, StoppedRequestIsNeverReportedNorTakenForTheNextReply) {

@@ -15,6 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   program.run.onlineConfirmed = true;
   program.session.currentFile = t.AppPath("SESSIONS/run.ses");
   t.browser.bodyText = zentrova::fuzzing::InputText(data, size);
-  zentrova::CheckServiceStatus(program);
+  zentrova::CheckServiceStatus(program, 200);
   return 0;
 }

@@ -20,13 +20,23 @@ class FakeBrowser : public Browser {
   std::vector<std::string> Links() const override { return links; }
   std::vector<FormElement> FirstFormElements() const override { return formElements; }
   std::string PageSource() const override { return pageSource; }
+  std::string LoadFailure() const override { return loadFailure; }
   void PasteIntoFocusedElement(const std::string& text) override { pasted.push_back(text); }
 
   // Shows a page and reports its navigation as the real browser would.
   void CompleteNavigation(const std::string& url, const std::string& text, int status = 200) {
     bodyText = text;
+    loadFailure.clear();
     if (events.navigationCompleted) {
       events.navigationCompleted(url, status);
+    }
+  }
+  // A load at `url` that got no HTTP reply at all, for the browser's `reason`.
+  void FailNavigation(const std::string& url, const std::string& reason) {
+    bodyText.clear();
+    loadFailure = reason;
+    if (events.navigationCompleted) {
+      events.navigationCompleted(url, 0);
     }
   }
   void CompleteDocument(const std::string& url) {
@@ -44,6 +54,7 @@ class FakeBrowser : public Browser {
   std::vector<std::string> links;
   std::vector<FormElement> formElements;
   std::string pageSource;
+  std::string loadFailure;
 };
 
 // The other ports are the headless ones the companion tool uses.

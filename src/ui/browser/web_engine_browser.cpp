@@ -165,12 +165,14 @@ void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
     ReportEmptyReply(info.url());
     return;
   }
+  const bool httpReply = info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain;
+  if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && !httpReply) {
+    ReportFailedLoad(info);
+    return;
+  }
   // A local file comes with a made-up status that no server sent.
   const bool fromServer = info.url().scheme().startsWith(QLatin1String("http"));
-  const int httpStatus =
-      fromServer && info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain
-          ? info.errorCode()
-          : 0;
+  const int httpStatus = fromServer && httpReply ? info.errorCode() : 0;
   ReadPageThenReport(info.url(), httpStatus);
 }
 
@@ -208,6 +210,7 @@ void WebEngineBrowser::ReadPageThenReport(const QUrl& url, int httpStatus) {
           return;
         }
         const QJsonObject page = QJsonDocument::fromJson(result.toString().toUtf8()).object();
+        self->loadFailure_.clear();
         self->bodyText_ = ToCore(page.value(QLatin1String("text")).toString());
         self->pageSource_ = ToCore(page.value(QLatin1String("source")).toString());
         self->links_.clear();
@@ -223,11 +226,26 @@ void WebEngineBrowser::ReadPageThenReport(const QUrl& url, int httpStatus) {
 }
 
 void WebEngineBrowser::ReportEmptyReply(const QUrl& url) {
+  ClearPage();
+  Report(url, 0);
+}
+
+void WebEngineBrowser::ReportFailedLoad(const QWebEngineLoadingInfo& info) {
+  ClearPage();
+  // The browser's error page is not read: it describes nothing the server said.
+  loadFailure_ = ToCore(info.errorString());
+  if (loadFailure_.empty()) {
+    loadFailure_ = "error " + std::to_string(info.errorCode());
+  }
+  Report(info.url(), 0);
+}
+
+void WebEngineBrowser::ClearPage() {
   bodyText_.clear();
   pageSource_.clear();
   links_.clear();
   formElements_.clear();
-  Report(url, 0);
+  loadFailure_.clear();
 }
 
 void WebEngineBrowser::Report(const QUrl& url, int httpStatus) {

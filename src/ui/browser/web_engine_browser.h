@@ -33,6 +33,7 @@ class WebEngineBrowser : public QObject, public Browser {
   std::vector<std::string> Links() const override { return links_; }
   std::vector<FormElement> FirstFormElements() const override { return formElements_; }
   std::string PageSource() const override { return pageSource_; }
+  std::string LoadFailure() const override { return loadFailure_; }
   void PasteIntoFocusedElement(const std::string& text) override;
 
   QWebEnginePage* Page() const { return page_; }
@@ -47,6 +48,8 @@ class WebEngineBrowser : public QObject, public Browser {
   void SendSubmission();
   void ReadPageThenReport(const QUrl& url, int httpStatus);
   void ReportEmptyReply(const QUrl& url);
+  void ReportFailedLoad(const QWebEngineLoadingInfo& info);
+  void ClearPage();
   void Report(const QUrl& url, int httpStatus);
 
   QWebEnginePage* page_;
@@ -64,6 +67,7 @@ class WebEngineBrowser : public QObject, public Browser {
   std::vector<std::string> links_;
   std::vector<FormElement> formElements_;
   std::string pageSource_;
+  std::string loadFailure_;
 };
 
 }  // namespace zentrova

@@ -39,7 +39,11 @@ TEST_F(SessionCommandsTest, NewSessionStartsFromTheDefaults) {
   EditSession(Path("old.ses"));
   ClickCheckBox(program(), 4, kChecked);
   program().deepPromotion.links = {"http://old.example"};
-  program().database.Engine(1).RegistrationStatus() = kSuccessful;
+  EngineRecord& engine = program().database.Engine(1);
+  engine.results = {kSuccessful, kFailed};
+  engine.runDate = "03-04-2027";
+  engine.startedAt = "09:15:00";
+  engine.finishedAt = "09:15:02";
   testing::WriteFileBytes(test.AppPath("LOG/Beta.htm"), "reply");
 
   NewSession(program());
@@ -53,7 +57,9 @@ TEST_F(SessionCommandsTest, NewSessionStartsFromTheDefaults) {
   EXPECT_FALSE(CheckBoxTicked(program(), 4));
   EXPECT_FALSE(CheckBoxTicked(program(), 5));
   EXPECT_TRUE(program().deepPromotion.links.empty());
-  EXPECT_EQ(program().database.Engine(1).RegistrationStatus(), kNotSubmitted);
+  // Every run field: a deep-link result kept over would skip that engine's deep links.
+  EXPECT_EQ(engine.results, (std::array<int, 2>{kNotSubmitted, kNotSubmitted}));
+  EXPECT_EQ(engine.runDate + engine.startedAt + engine.finishedAt, "");
   EXPECT_EQ(program().engineLists.engineList.Count(), 2);
   EXPECT_FALSE(std::filesystem::exists(test.AppPath("LOG/Beta.htm")));
   EXPECT_EQ(program().window.currentTab, kProfilePage);

@@ -55,6 +55,21 @@ TEST_F(ReplyTest, ARefusedSubmissionFailsAndKeepsItsText) {
   EXPECT_EQ(ReplyFile("Alpha"), "Forbidden");
 }
 
+TEST_F(ReplyTest, ARequestThatGotNoReplyFailsWhateverTheMarkerAndKeepsTheBrowsersReason) {
+  // The browser reports such a load at the action's own address, which an address marker on
+  // the engine's host matches; an empty marker would match any text.
+  for (const std::string marker : {"http://Alpha.test/", "http://Alpha.test/add", "", "Thank"}) {
+    SCOPED_TRACE(marker);
+    const int slot = AddEngine("Alpha");
+    Engine(slot).successMarker = marker;
+    StartOnlineRegistration(program);
+    t.browser.FailNavigation("http://Alpha.test/add", "net::ERR_CONNECTION_REFUSED");
+    EXPECT_EQ(Engine(slot).RegistrationStatus(), kFailed);
+    EXPECT_EQ(ReplyFile("Alpha"), "No reply from the engine: net::ERR_CONNECTION_REFUSED");
+    EXPECT_EQ(program.engineLists.engineList.MarkedCount(), 0);
+  }
+}
+
 TEST_F(ReplyTest, ASuccessfulReplyKeepsNoText) {
   AddEngine("Alpha");
   StartOnlineRegistration(program);

@@ -249,23 +249,57 @@ TEST_F(RunControllerTest, RecordResultKeepsAFailedDeepLinkFailed) {
   struct Case {
     int phase;
     int code;
+    bool earlierLinkRecorded;   // another deep link of the engine got its verdict before
     std::array<int, 2> before;  // {DeepLinkStatus, RegistrationStatus}
     std::array<int, 2> after;
   };
   const Case cases[] = {
-      {kMainPagePhase, kSuccessful, {kFailed, kFailed}, {kFailed, kSuccessful}},
-      {kMainPagePhase, kFailed, {kSuccessful, kSuccessful}, {kSuccessful, kFailed}},
-      {kDeepLinkPhase, kSuccessful, {kNotSubmitted, kSuccessful}, {kSuccessful, kSuccessful}},
-      {kDeepLinkPhase, kSuccessful, {kFailed, kSuccessful}, {kFailed, kSuccessful}},
-      {kDeepLinkPhase, kFailed, {kSuccessful, kSuccessful}, {kFailed, kSuccessful}},
+      {kMainPagePhase, kSuccessful, false, {kFailed, kFailed}, {kFailed, kSuccessful}},
+      {kMainPagePhase, kFailed, false, {kSuccessful, kSuccessful}, {kSuccessful, kFailed}},
+      {kDeepLinkPhase,
+       kSuccessful,
+       false,
+       {kNotSubmitted, kSuccessful},
+       {kSuccessful, kSuccessful}},
+      // The first link's verdict replaces what an earlier run left.
+      {kDeepLinkPhase, kSuccessful, false, {kFailed, kSuccessful}, {kSuccessful, kSuccessful}},
+      {kDeepLinkPhase, kSuccessful, true, {kFailed, kSuccessful}, {kFailed, kSuccessful}},
+      {kDeepLinkPhase, kSuccessful, true, {kSuccessful, kSuccessful}, {kSuccessful, kSuccessful}},
+      {kDeepLinkPhase, kFailed, true, {kSuccessful, kSuccessful}, {kFailed, kSuccessful}},
   };
   const int slot = AddEngine("Alpha");
   program.run.currentEngine = slot;
   for (const auto& c : cases) {
     Engine(slot).results = c.before;
+    program.run.deepLinkVerdictTaken = c.earlierLinkRecorded;
     RecordResult(program, c.phase, c.code);
-    EXPECT_EQ(Engine(slot).results, c.after) << "phase " << c.phase << " code " << c.code;
+    EXPECT_EQ(Engine(slot).results, c.after)
+        << "phase " << c.phase << " code " << c.code << " earlier " << c.earlierLinkRecorded;
   }
+}
+
+TEST_F(RunControllerTest, StopWhileAnEngineIsSubmittedAgainKeepsItsEarlierResults) {
+  const int slot = AddEngine("Finder");
+  Engine(slot).results = {kFailed, kFailed};
+  program.deepPromotion.links = {"http://my.site/a", "http://my.site/b"};
+  program.session.editor.check5 = kChecked;
+
+  StartOnlineRegistration(program);
+  StopOnlineRegistration(program);
+  EXPECT_EQ(Engine(slot).results, (std::array<int, 2>{kFailed, kFailed}));
+
+  program.engineLists.engineList.SetMarked(0, true);
+  StartOnlineRegistration(program);
+  Reply("Thank you");
+  ASSERT_GT(program.run.deepLinkCounter, 0);
+  StopOnlineRegistration(program);
+  EXPECT_EQ(Engine(slot).results, (std::array<int, 2>{kFailed, kSuccessful}));
+
+  // A whole new pass gives the deep-link result this run's verdicts only.
+  program.engineLists.engineList.SetMarked(0, true);
+  StartOnlineRegistration(program);
+  ReplyToAll("Thank you");
+  EXPECT_EQ(Engine(slot).results, (std::array<int, 2>{kSuccessful, kSuccessful}));
 }
 
 TEST_F(RunControllerTest, BusyControlsLeaveOnlyTheRunningActivitysStop) {

@@ -106,6 +106,43 @@ TEST_F(ServiceStatusTest, UnsupportedNoticeEndsTheProgram) {
   EXPECT_TRUE(t.browser.writtenPages.empty());
 }
 
+TEST_F(ServiceStatusTest, AnErrorPageOrAFailedLoadIsNoAnswerAndTheRunGoesOn) {
+  // Each text would stop the run, end the program or withdraw an engine if it counted.
+  struct Case {
+    const char* what;
+    std::string text;
+    int status;
+    std::string failure;
+  };
+  const Case cases[] = {
+      {"proxy error", "W", 502, ""},
+      {"not found", "S", 404, ""},
+      {"server error", "1.0;,Beta,", 500, ""},
+      {"no connection", "W", 0, "net::ERR_NAME_NOT_RESOLVED"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    program.run.serviceChecked = false;
+    t.browser.writtenPages.clear();
+    for (int row = 0; row < 4; ++row) {
+      program.engineLists.engineList.SetMarked(row, true);
+    }
+    StartOnlineRegistration(program);
+    ASSERT_EQ(program.run.browserTask, kServiceStatusRequested);
+    if (c.failure.empty()) {
+      Reply(ServicePage(c.text), c.status, "http://service.test/status");
+    } else {
+      t.browser.bodyText = ServicePage(c.text);
+      t.browser.loadFailure = c.failure;
+      t.browser.events.navigationCompleted("http://service.test/status", 0);
+    }
+    EXPECT_TRUE(t.dialogs.messages.empty());
+    EXPECT_EQ(t.exitCount, 0);
+    ReplyToAll("Thank you");
+    EXPECT_EQ(SubmittedEngines(), (std::vector<std::string>{"Alpha", "Beta", "Betamax", "Gamma"}));
+  }
+}
+
 TEST_F(ServiceStatusTest, APageThatNeverComesLetsTheRunGoOnWithTheFirstEngine) {
   StartOnlineRegistration(program);
   ASSERT_TRUE(t.replyTimer.enabled);
