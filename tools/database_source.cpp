@@ -75,6 +75,18 @@ class SourceCompiler {
       }
       return Emit("1" + first + "," + second, line.number);
     }
+    if (keyword == "protocol") {
+      if (!engine_) {
+        return "'protocol' outside an engine block";
+      }
+      if (!ReadSourceValue(line.rest, first, error)) {
+        return error;
+      }
+      if (first != kIndexNowProtocolName) {
+        return "the protocol is indexnow";
+      }
+      return Emit("6" + first, line.number);
+    }
     if (keyword == "group") {
       if (!ReadSourcePair(line.rest, first, second, error)) {
         return error;

@@ -2,6 +2,7 @@
 
 #include "database_source.h"
 #include "database_source_text.h"
+#include "engines/engine_record.h"
 #include "session/session_state.h"
 
 namespace zentrova::tool {
@@ -97,7 +98,7 @@ class Decompiler {
     for (size_t i = 0; i < records_.size(); ++i) {
       const std::string& record = records_[i];
       const char kind = record.empty() ? '\0' : record.front();
-      if (kind == '1' || kind == '2') {
+      if (kind == '1' || kind == '2' || kind == '6') {
         i = Engine(i);
       } else {
         Statement(record, "");
@@ -107,8 +108,8 @@ class Decompiler {
   }
 
  private:
-  // Writes the engine whose "2" record closes the run starting at `first`, or the "1" record
-  // at `first` as a raw record when no well-formed engine record closes it. Returns the
+  // Writes the engine whose "2" record closes the run starting at `first`, or the "1" or "6"
+  // record at `first` as a raw record when no well-formed engine record closes it. Returns the
   // index of the last record written.
   size_t Engine(size_t first) {
     // Remembered across calls: a run of raw field records would otherwise rescan its tail.
@@ -158,6 +159,8 @@ class Decompiler {
     } else if (kind == '4' && groupSeen_ && separator != std::string::npos) {
       Line(indent + kIndent, "entry " + FormatSourcePairLeft(body.substr(0, separator)) + " = " +
                                  FormatSourceValue(body.substr(separator + 2)));
+    } else if (kind == '6' && !indent.empty() && body == kIndexNowProtocolName) {
+      Line(indent, "protocol " + body);
     } else if (kind == '5') {
       Line(indent, "page " + FormatSourceValue(body));
     } else {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/platform/qt_clock.h"
+#include "app/platform/qt_http_client.h"
 #include "app/platform/qt_timer.h"
 #include "app/platform/windows1252.h"
 #include "engines/database_loader.h"
@@ -70,15 +71,33 @@ std::string Printable(const std::string& bytes) {
   return DecodeWindows1252(bytes).toUtf8().toStdString();
 }
 
-void PrintLines(const std::vector<SubmissionLine>& lines) {
+std::string StatusText(int httpStatus) {
+  return httpStatus != 0 ? std::to_string(httpStatus) : "-";
+}
+
+// The form submissions in their order, then each IndexNow engine of the run with its answer
+// in words and the number of addresses it was sent.
+void PrintLines(const std::vector<SubmissionLine>& lines, const Program& program) {
   for (const SubmissionLine& line : lines) {
     std::cout << Printable(line.engine) << '\t' << Printable(line.pageAddress) << '\t'
               << (line.verdict.empty() ? "no reply" : line.verdict) << '\t'
-              << (line.httpStatus != 0 ? std::to_string(line.httpStatus) : "-");
+              << StatusText(line.httpStatus);
     if (!line.failure.empty()) {
       std::cout << '\t' << Printable(line.failure);
     }
     std::cout << '\n';
+  }
+  const SubmissionDatabase& database = program.database;
+  for (int slot = 1; slot <= database.EngineCount(); ++slot) {
+    const EngineRecord& engine = database.Engine(slot);
+    if (!engine.indexNow.recorded) {
+      continue;
+    }
+    std::cout << Printable(engine.name) << '\t' << Printable(program.session.profile[kPageAddress])
+              << '\t' << (engine.RegistrationStatus() == kSuccessful ? "successful" : "failed")
+              << '\t' << StatusText(engine.indexNow.httpStatus) << '\t'
+              << Printable(engine.indexNow.meaning) << '\t' << engine.indexNow.addressesSent
+              << " addresses\n";
   }
 }
 
@@ -114,12 +133,15 @@ int RunCommand(const std::vector<std::string>& args) {
   QtTimer replyTimer;
   QtTimer clockTimer;
   QtClock clock;
+  // The core's own reply time-out strikes first; the transfer time-out only backs it up.
+  QtHttpClient http(arguments.timeoutSeconds * 1000 + 1000);
   bool programEnded = false;
   QEventLoop runLoop;
   program.ports.browser = &recorder;
   program.ports.replyTimer = &replyTimer;
   program.ports.clockTimer = &clockTimer;
   program.ports.clock = &clock;
+  program.ports.http = &http;
   program.ports.exitProgram = [&] {
     programEnded = true;
     runLoop.quit();
@@ -135,16 +157,17 @@ int RunCommand(const std::vector<std::string>& args) {
   // As a batch does: the service status page is not asked for, and going online is agreed.
   program.run.serviceChecked = true;
   program.run.onlineConfirmed = true;
+  program.run.unattended = true;
   StartOnlineRegistration(program);
   if (!program.busy.runRegistration) {
     runLoop.exec();
   }
   if (programEnded) {
-    PrintLines(recorder.Lines());
+    PrintLines(recorder.Lines(), program);
     return Fail(kFileError, "the run was ended before it came to its end");
   }
   const FileOutcome written = WriteSession(program, arguments.session, false);
-  PrintLines(recorder.Lines());
+  PrintLines(recorder.Lines(), program);
   if (!written) {
     return Fail(kFileError,
                 "cannot write the session file " + arguments.session + ": " + written.reason);

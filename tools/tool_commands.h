@@ -16,5 +16,6 @@ int MetaCommand(const std::vector<std::string>& args);
 // Built only with the embedded browser (ZENTROVA_BROWSER_COMMANDS).
 int RunCommand(const std::vector<std::string>& args);
 int CaptureCommand(const std::vector<std::string>& args);
+int IndexNowCommand(const std::vector<std::string>& args);
 
 }  // namespace zentrova::tool

@@ -7,6 +7,7 @@
 
 #include "app/platform/qt_clipboard.h"
 #include "app/platform/qt_clock.h"
+#include "app/platform/qt_http_client.h"
 #include "app/platform/qt_settings_store.h"
 #include "app/platform/qt_shell.h"
 #include "app/platform/qt_timer.h"
@@ -20,6 +21,7 @@ struct QtPorts {
   QtPorts(std::function<QWidget*()> mainWindow, const QString& settingsDefaultsFile)
       : dialogs(std::move(mainWindow)), settings(settingsDefaultsFile) {}
 
+  QtHttpClient http;
   QtDialogs dialogs;
   QtSettingsStore settings;
   QtClock clock;

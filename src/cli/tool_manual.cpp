@@ -14,11 +14,23 @@ std::vector<ManualCommand> Commands() {
        "program's online registration does, and write the results into the session file. "
        "Each engine's reply page is kept in the LOG folder of the user's data folder. One line "
        "per submission is printed: engine, page address, verdict (successful, failed or timed "
-       "out) and HTTP status (- when none came), separated by tabs. Exit status 1 when the "
-       "session cannot be written or the run ended before its end.",
+       "out) and HTTP status (- when none came), separated by tabs; then one line per IndexNow "
+       "engine: engine, page address, verdict, HTTP status, its meaning in words (or why "
+       "nothing was sent) and the number of addresses sent. The IndexNow key file is checked "
+       "first; when the check fails the IndexNow engines are failed without being contacted. "
+       "Exit status 1 when the session cannot be written or the run ended before its end.",
        {{"--db DATABASE", "The submission database to use instead of the program's own."},
         {"--timeout SECONDS",
          "How long to wait for each engine's reply, 1 to 86400 seconds; 30 by default."}}},
+      {"indexnow",
+       {"indexnow key", "indexnow check SESSION"},
+       "make an IndexNow key or check the session's key file",
+       "key prints a new IndexNow key: 32 lowercase hexadecimal digits from the system's "
+       "secure random source. check fetches the key file of the session (its IndexNow Key "
+       "File, else /KEY.txt on the page's host) and prints its address and found, or the "
+       "reason, separated by a tab. Exit status 0 when the file holds the key, 1 when it does "
+       "not or cannot be fetched.",
+       {}},
       {"report",
        {"report SESSION --db DATABASE [--text | --html] [-o FILE]"},
        "write the session's summary report",
@@ -91,7 +103,8 @@ const Manual& ToolManual() {
         "submission database and the string table from their readable sources. It reads and "
         "writes the same files as the program, so a session run by a timer opens in the "
         "program with its results.",
-        "run and capture drive the program's embedded browser headless; they need no display.",
+        "run and capture drive the program's embedded browser headless; they need no display. "
+        "run and indexnow check use the network for IndexNow.",
     };
     m.commands = Commands();
     m.optionGroups = {

@@ -54,6 +54,12 @@ std::optional<std::string> DatabaseInterpreter::Take(std::string_view record) {
     case '5':
       database_.manualPageLines.emplace_back(record.substr(1));
       return std::nullopt;
+    case '6':
+      // A protocol this program does not know leaves the engine on its form.
+      if (record.substr(1) == kIndexNowProtocolName) {
+        pending_.protocol = kIndexNowProtocol;
+      }
+      return std::nullopt;
     default:
       return std::nullopt;
   }

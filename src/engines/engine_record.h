@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace zentrova {
 
@@ -10,10 +12,25 @@ inline constexpr int kMaxFormFields = 30;
 
 enum EngineKind : int { kLinkListing = 1, kSearchEngine = 2, kDirectory = 3, kNews = 4 };
 enum MethodCode : int { kGet = 1, kPost = 2 };
+// How the engine takes a submission: its form, or IndexNow's JSON requests.
+enum SubmissionProtocol : int { kFormProtocol = 0, kIndexNowProtocol = 1 };
+// The body of the record that marks an engine as speaking IndexNow.
+inline constexpr char kIndexNowProtocolName[] = "indexnow";
 // Result codes of a submission.
 enum ResultCode : int { kNotSubmitted = 0, kSuccessful = 1, kFailed = 2 };
 // The two elements of an engine's result pair, indexed by run phase.
 enum RunPhase : int { kDeepLinkPhase = 0, kMainPagePhase = 1 };
+
+// What became of an IndexNow engine in this program's last run of it, for its log page and
+// the tool's report. Not kept in the session file.
+struct IndexNowOutcome {
+  bool recorded = false;
+  bool contacted = false;  // false: failed before any request was sent
+  int httpStatus = 0;      // of the answer that decided; 0 when none came
+  std::string meaning;     // the answer in words, or why nothing was sent
+  size_t addressesSent = 0;
+  std::vector<std::string> leftOut;  // Deep Promotion links on another host
+};
 
 struct EngineRecord {
   std::string name;
@@ -30,9 +47,11 @@ struct EngineRecord {
   std::string runDate;
   // results[kDeepLinkPhase] is DeepLinkStatus, results[kMainPagePhase] RegistrationStatus.
   std::array<int, 2> results{kNotSubmitted, kNotSubmitted};
+  IndexNowOutcome indexNow;
   bool noAdult = false;
   bool specialized = false;
   int method = kPost;
+  int protocol = kFormProtocol;
 
   int& DeepLinkStatus() { return results[kDeepLinkPhase]; }
   int DeepLinkStatus() const { return results[kDeepLinkPhase]; }
@@ -44,6 +63,7 @@ struct EngineRecord {
     finishedAt.clear();
     runDate.clear();
     results = {kNotSubmitted, kNotSubmitted};
+    indexNow = {};
   }
   bool IsNewEngine() const { return !name.empty() && name.front() == '*'; }
 };

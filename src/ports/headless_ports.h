@@ -117,9 +117,43 @@ class RecordingShell : public Shell {
   std::vector<std::string> opened;
 };
 
+// Keeps every request until its owner answers it: nothing goes on a network. A program that
+// never sends anything (most of the tool's commands) needs no more.
+class ScriptedHttpClient : public HttpClient {
+ public:
+  struct Pending {
+    HttpRequest request;
+    Done done;
+  };
+
+  void Send(const HttpRequest& request, Done done) override {
+    sent.push_back(request);
+    pending.push_back({request, std::move(done)});
+  }
+  void Abort() override {
+    ++abortCount;
+    pending.clear();
+  }
+  // Answers the oldest request still waiting; false when none is.
+  bool Answer(const HttpAnswer& answer) {
+    if (pending.empty()) {
+      return false;
+    }
+    Pending first = std::move(pending.front());
+    pending.pop_front();
+    first.done(answer);
+    return true;
+  }
+
+  std::vector<HttpRequest> sent;
+  std::deque<Pending> pending;
+  int abortCount = 0;
+};
+
 // Every piece of a program without windows but the browser, which an owner that needs one
 // brings (see PlatformPorts).
 struct HeadlessPorts {
+  ScriptedHttpClient http;
   ScriptedDialogs dialogs;
   MemorySettings settings;
   FixedClock clock;

@@ -14,6 +14,7 @@ template <typename Platform>
 Ports PlatformPorts(Platform& platform, Browser* browser, std::function<void()> exitProgram) {
   Ports ports;
   ports.browser = browser;
+  ports.http = &platform.http;
   ports.dialogs = &platform.dialogs;
   ports.settings = &platform.settings;
   ports.clock = &platform.clock;

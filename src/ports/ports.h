@@ -6,6 +6,7 @@
 #include "ports/clipboard.h"
 #include "ports/clock.h"
 #include "ports/dialogs.h"
+#include "ports/http_client.h"
 #include "ports/settings_store.h"
 #include "ports/shell.h"
 #include "ports/timer.h"
@@ -15,6 +16,7 @@ namespace zentrova {
 // What the core needs from a platform. The Qt layer fills it once; tests fill it with fakes.
 struct Ports {
   Browser* browser = nullptr;
+  HttpClient* http = nullptr;
   Dialogs* dialogs = nullptr;
   SettingsStore* settings = nullptr;
   Clock* clock = nullptr;

@@ -54,7 +54,7 @@ void SetCurrentSessionFile(Program& program, const std::string& path, bool remem
 
 const std::vector<int>& ProfileBoxSlots() {
   static const std::vector<int> slots{1,  2,  4,  5,  8,  9,  11, 12, 22, 23, 24, 25, 26, 27,
-                                      28, 29, 30, 31, 33, 34, 35, 86, 77, 78, 79, 99, 40};
+                                      28, 29, 30, 31, 33, 34, 35, 86, 77, 78, 79, 99, 40, 41};
   return slots;
 }
 

@@ -32,6 +32,8 @@ enum ProfileField : int {
   kPhone = 34,
   kFax = 35,
   kKeywordText = 36,
+  kIndexNowKey = 40,
+  kIndexNowKeyFile = 41,  // the key file's address; empty: /<key>.txt of the page's host
   kMetaTitle = 77,
   kMetaDescription = 78,
   kMetaKeywords = 79,

@@ -53,6 +53,29 @@ void AddRunTimes(std::string& page, const EngineRecord& engine) {
   AddLine(page, "<p>Finished at " + EscapeHtmlAttribute(engine.finishedAt));
 }
 
+// What the IndexNow engine answered, how many addresses went, and which links stayed behind.
+void AddIndexNowOutcome(std::string& page, const EngineRecord& engine) {
+  const IndexNowOutcome& outcome = engine.indexNow;
+  if (!outcome.recorded) {
+    return;
+  }
+  if (outcome.contacted) {
+    const std::string status =
+        outcome.httpStatus != 0 ? "HTTP " + std::to_string(outcome.httpStatus) : "none";
+    AddLine(page, "<p>IndexNow answer: " + status + " - " + EscapeHtmlAttribute(outcome.meaning));
+    AddLine(page, "<p>Addresses sent: " + std::to_string(outcome.addressesSent));
+  } else {
+    AddLine(page, "<p>" + EscapeHtmlAttribute(outcome.meaning));
+  }
+  if (!outcome.leftOut.empty()) {
+    AddLine(page, "<p>Left out, not on the page's host (" + std::to_string(outcome.leftOut.size()) +
+                      "):");
+    for (const std::string& link : outcome.leftOut) {
+      AddLine(page, "<br>" + EscapeHtmlAttribute(link));
+    }
+  }
+}
+
 std::string LogPageText(const Program& program, const EngineRecord* engine) {
   std::string page;
   AddLine(page, "<html><center>");
@@ -68,12 +91,14 @@ std::string LogPageText(const Program& program, const EngineRecord* engine) {
   } else if (status == kSuccessful) {
     AddLine(page, "<b>Your Page Was Successfully Submitted to this Site</b><p>Date :");
     AddRunTimes(page, *engine);
+    AddIndexNowOutcome(page, *engine);
     AddLine(page,
             "<p>Depending on the site, it may take several weeks for new submissions to be "
             "posted. Click on the <b>Go to Search Engine</b> button to search this site.</p>");
   } else if (status == kFailed) {
     AddLine(page, "<b>Submission to this Site Failed</b><p>Date :");
     AddRunTimes(page, *engine);
+    AddIndexNowOutcome(page, *engine);
     const std::string replyFile = ReplyTextFileName(engine->name);
     if (FileLength(program.folders.LogFolder() + replyFile) >= 1) {
       AddLine(page,

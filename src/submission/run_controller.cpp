@@ -4,6 +4,7 @@
 #include "engines/engine_lists.h"
 #include "session/session_commands.h"
 #include "session/session_model.h"
+#include "submission/indexnow_submission.h"
 #include "submission/request_builder.h"
 #include "text/string_table.h"
 
@@ -26,13 +27,13 @@ void ClearEngineInProcess(Program& program) {
   program.views.Changed(View::Progress);
 }
 
+}  // namespace
+
 void ArmReplyTimeout(Program& program) {
   // Re-enabling restarts the interval, so every request gets its full 30 seconds.
   program.ports.replyTimer->SetEnabled(false);
   program.ports.replyTimer->SetEnabled(true);
 }
-
-}  // namespace
 
 void StartOnlineRegistration(Program& program) {
   // A second run while any long activity is busy would interleave two runs' replies.
@@ -56,6 +57,7 @@ void StartOnlineRegistration(Program& program) {
   CollectSession(program);
   SetBusyControls(program, kRegistrationActivity, true);
   program.run.deepLinkCounter = 0;
+  program.run.keyFile = {};
   if (!program.run.serviceChecked) {
     program.run.serviceChecked = true;
     RequestServiceStatus(program);
@@ -78,12 +80,17 @@ void StopOnlineRegistration(Program& program) {
   CollectSession(program);
   ClearEngineInProcess(program);
   program.ports.replyTimer->SetEnabled(false);
+  program.ports.http->Abort();
 }
 
 void NextSubmission(Program& program) {
   UpdateQueueStatus(program);
   if (SelectNextSubmission(program) != 0) {
     ShowRunStep(program, kPreparingSubmission);
+    if (IsIndexNowEngine(program.database.Engine(program.run.currentEngine))) {
+      SubmitToIndexNow(program);
+      return;
+    }
     WriteSubmissionPage(program, BuildSubmissionForm(program));
     StartSubmission(program);
     return;
@@ -106,7 +113,11 @@ void StartSubmission(Program& program) {
 
 void OnReplyTimeout(Program& program) {
   program.ports.replyTimer->SetEnabled(false);
-  const int task = program.run.browserTask;
+  const BrowserTask task = program.run.browserTask;
+  if (IsIndexNowTask(task)) {
+    OnIndexNowTimeout(program);
+    return;
+  }
   if (task != kAwaitingReply && task != kServiceStatusRequested) {
     return;
   }

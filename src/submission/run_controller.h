@@ -21,6 +21,10 @@ void SetBusyControls(Program& program, int activity, bool busy);
 void ShowRunStep(Program& program, RunStep step);
 
 void RequestServiceStatus(Program& program);
+// (Re)starts the reply time-out for a request just sent.
+void ArmReplyTimeout(Program& program);
+// Whether the Deep Promotion links go to this engine after its page.
+bool DeepPromotionFollows(const Program& program, const EngineRecord& engine);
 // 0: nothing is left; -1: an engine's main page; n > 0: deep link n of the same engine.
 int SelectNextSubmission(Program& program);
 void StartSubmission(Program& program);

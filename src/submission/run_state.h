@@ -1,19 +1,23 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace zentrova {
 
 // A time of day not yet taken: a run not started, an engine never submitted.
 inline constexpr char kEmptyTime[] = "00:00:00";
 
-// What the submission browser is doing.
+// What the submission browser is doing, or the HTTP client in its place for IndexNow.
 enum BrowserTask : int {
   kBrowserStopped,
   kAwaitingReply,
   kReplyTaken,  // the reply was taken over, or timed out
   kServiceStatusRequested,
+  kKeyFileRequested,
+  kIndexNowAnswerAwaited,
 };
 
 // The stages of one submission as the progress panel's lamps show them: stage k lights the
@@ -26,6 +30,32 @@ enum RunStep : int {
   kSavingResult = 4,
 };
 
+enum KeyFileCheckResult : int {
+  kKeyFileUnchecked = 0,
+  kKeyFileFound = 1,
+  kKeyFileRefused = 2,     // failed: the IndexNow engines fail without being contacted
+  kKeyFileOverridden = 3,  // failed, and the user chose to submit anyway
+};
+
+// The key-file check of a run. It holds for the key and the address it was made with; a
+// batch session with another key is checked again.
+struct KeyFileCheck {
+  int result = kKeyFileUnchecked;
+  std::string key;
+  std::string address;
+  std::string reason;
+};
+
+// The IndexNow submission in process: every address it carries, and how far it has come.
+struct IndexNowRequests {
+  std::vector<std::string> addresses;
+  size_t next = 0;              // the first address of the request in process or to come
+  size_t inProcess = 0;         // how many addresses the request in process carries
+  bool keyNotVerified = false;  // an engine answered 202 to one of the requests
+  // Numbers every request, so that an answer arriving after its time-out is not taken.
+  unsigned requestNumber = 0;
+};
+
 struct RunState {
   int currentEngine = 0;
   int deepLinkCounter = 0;
@@ -35,6 +65,10 @@ struct RunState {
   bool deepLinkVerdictTaken = false;
   bool onlineConfirmed = false;
   bool serviceChecked = false;
+  // Nobody is there to answer a question (the companion tool's run).
+  bool unattended = false;
+  KeyFileCheck keyFile;
+  IndexNowRequests indexNow;
 };
 
 // The "Online Registration" frame and the four step lamps of the registration page.

@@ -2,6 +2,10 @@
 target_sources(zentrova_core PRIVATE
   submission/busy_controls.cpp
   submission/html_escape.cpp
+  submission/indexnow_key_commands.cpp
+  submission/indexnow_protocol.cpp
+  submission/indexnow_submission.cpp
+  submission/key_file_check.cpp
   submission/keyword_text.cpp
   submission/log_pages.cpp
   submission/queue_marks.cpp

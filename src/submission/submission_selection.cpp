@@ -2,6 +2,7 @@
 
 #include "engines/engine_lists.h"
 #include "session/session_model.h"
+#include "submission/indexnow_submission.h"
 #include "submission/queue_marks.h"
 #include "submission/run_controller.h"
 
@@ -24,6 +25,8 @@ void FinishQueueHead(Program& program) {
   UpdateQueueStatus(program);
 }
 
+}  // namespace
+
 bool DeepPromotionFollows(const Program& program, const EngineRecord& engine) {
   if (!CheckBoxTicked(program, kDeepPromotionBox) || program.deepPromotion.links.empty() ||
       engine.kind != kSearchEngine) {
@@ -33,6 +36,8 @@ bool DeepPromotionFollows(const Program& program, const EngineRecord& engine) {
   // again; a fresh engine or one with a failed link gets them.
   return !(CheckBoxTicked(program, kDoNotRepeatBox) && engine.DeepLinkStatus() == kSuccessful);
 }
+
+namespace {
 
 bool SkipEngine(const Program& program, const EngineRecord& engine) {
   return (CheckBoxTicked(program, kDoNotRepeatBox) && engine.RegistrationStatus() == kSuccessful) ||
@@ -77,7 +82,8 @@ int SelectNextSubmission(Program& program) {
     if (row >= 0) {
       const EngineRecord& engine =
           program.database.Engine(program.engineLists.engineList.Row(row).data);
-      if (DeepPromotionFollows(program, engine)) {
+      // An IndexNow engine's links went with its page.
+      if (!IsIndexNowEngine(engine) && DeepPromotionFollows(program, engine)) {
         // Links go from the last of the first 25 down to the first.
         run.deepLinkCounter =
             std::min(static_cast<int>(program.deepPromotion.links.size()), kMaxDeepLinksPerEngine);

@@ -104,6 +104,18 @@ FakeEngineServer::FakeEngineServer() {
     return QHttpServerResponse("text/html",
                                "<html><body>" + request.value("Cookie") + "</body></html>");
   });
+  // Last, so that every route above takes precedence. Only text files are recorded: the
+  // browser's own requests (its icon) are no engine's business.
+  server_.route("/<arg>", [this](const QString& name, const QHttpServerRequest& request) {
+    if (name.endsWith(QStringLiteral(".txt"))) {
+      Record(request);
+    }
+    const auto file = rootFiles.find(name);
+    if (file == rootFiles.end()) {
+      return QHttpServerResponse(Status::NotFound);
+    }
+    return QHttpServerResponse("text/plain; charset=utf-8", file->second);
+  });
   port_ = server_.listen(QHostAddress::LocalHost, 0);
 }
 

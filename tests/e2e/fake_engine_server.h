@@ -22,14 +22,16 @@ struct ReceivedRequest {
 // A web server on 127.0.0.1 that plays search engines:
 //   /echo          GET or POST form; replies "Thank you" and the decoded fields
 //   /redirect      POST form; 302 to /thanks ("Welcome aboard")
-//   /indexnow/N    GET ping answering status N: 200 and 202 with an empty text/plain body,
-//                  204 with none, 403 "Key not valid", 429 with an empty body
+//   /indexnow/N    GET ping or POST JSON answering status N: 200 and 202 with an empty
+//                  text/plain body, 204 with none, 403 "Key not valid", 422 and 429 empty
 //   /never         holds the request open and never answers
 //   /alert         a reply page that opens an alert and a confirm box
 //   /sitemap.xml   an XML sitemap naming one page
 //   /status        the service status page: serviceBody as set by the test
 //   /pages/NAME    the HTML page pages[NAME] as set by the test
 //   /login         sets a cookie that lasts an hour; /whoami shows the cookies it is sent
+//   /NAME          the text file rootFiles[NAME] as set by the test (a key file), else 404;
+//                  only requests for NAME ending in ".txt" are recorded
 class FakeEngineServer {
  public:
   FakeEngineServer();
@@ -41,6 +43,7 @@ class FakeEngineServer {
 
   QByteArray serviceBody;
   std::map<QString, QByteArray> pages;
+  std::map<QString, QByteArray> rootFiles;
 
  private:
   void Record(const QHttpServerRequest& request);

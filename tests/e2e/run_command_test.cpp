@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -99,6 +100,108 @@ TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
                                                  {"Omega Silent", kFailed},
                                                  {"Unqueued", kNotSubmitted}}));
   EXPECT_EQ(reader.program.engineLists.engineList.MarkedCount(), 0);
+}
+
+// A session on a database of the given source, with every engine queued and the profile set.
+std::string WriteRunSession(const std::string& app, const QString& home, const std::string& source,
+                            const std::map<int, std::string>& profile) {
+  WriteFileBytes(app + "engines.source", source);
+  const QString appFolder = QString::fromStdString(app);
+  ToolResult compiled = RunTool({"db", "compile", QString::fromStdString(app + "engines.source"),
+                                 "-o", QString::fromStdString(app + "kelvox.dll")},
+                                home, appFolder);
+  EXPECT_EQ(compiled.exitCode, 0) << compiled.errors.toStdString();
+  const std::string session = app + "run.ses";
+  tool::ToolProgram maker;
+  EXPECT_TRUE(maker.OpenDatabase(app + "kelvox.dll"));
+  Program& program = maker.program;
+  for (const auto& [slot, value] : profile) {
+    program.session.profile[slot] = value;
+    program.session.editor.boxText[slot] = value;
+  }
+  SortedList& list = program.engineLists.engineList;
+  for (int row = 0; row < list.Count(); ++row) {
+    list.SetMarked(row, true);
+  }
+  WriteSession(program, session, false);
+  return session;
+}
+
+TEST(RunCommandTest, IndexNowEnginesReportTheirAnswerAndTheAddressesSent) {
+  FakeEngineServer server;
+  QTemporaryDir home;
+  const std::string app = home.filePath("app").toStdString() + "/";
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(app)));
+  std::string source;
+  for (const char* status : {"202", "429"}) {
+    source += std::string("engine IndexNow ") + status + "\n  success " + server.Url("/") +
+              "\n  action " + server.Url(std::string("/indexnow/") + status) +
+              "\n  method GET\n  kind search engine\n  protocol indexnow\n"
+              "  field url = %001\nend\n";
+  }
+  const std::string page = server.Url("/pages/home.htm");
+  const std::string session = WriteRunSession(
+      app, home.path(), source, {{kPageAddress, page}, {kIndexNowKey, "abcdefgh-1234"}});
+  const QString appFolder = QString::fromStdString(app);
+  const QString pageText = QString::fromStdString(page);
+
+  // Without the key file nothing goes to the engines, and nobody is asked.
+  ToolResult run =
+      RunTool({"run", QString::fromStdString(session), "--timeout", "5"}, home.path(), appFolder);
+  ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+  const QString notSent = "\tfailed\t-\tNot sent: the key file check failed (" +
+                          QString::fromStdString(server.Url("/abcdefgh-1234.txt")) +
+                          "): the key file was not found (HTTP 404)\t0 addresses";
+  EXPECT_EQ(
+      run.output.split('\n', Qt::SkipEmptyParts),
+      (QStringList{"IndexNow 202\t" + pageText + notSent, "IndexNow 429\t" + pageText + notSent}));
+  ASSERT_EQ(server.Requests().size(), 1u);
+
+  // The run emptied the queue: the session is written afresh.
+  WriteRunSession(app, home.path(), source,
+                  {{kPageAddress, page}, {kIndexNowKey, "abcdefgh-1234"}});
+  server.rootFiles["abcdefgh-1234.txt"] = "abcdefgh-1234";
+  run = RunTool({"run", QString::fromStdString(session), "--timeout", "5"}, home.path(), appFolder);
+  ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+  EXPECT_EQ(run.output.split('\n', Qt::SkipEmptyParts),
+            (QStringList{"IndexNow 202\t" + pageText +
+                             "\tsuccessful\t202\tAccepted: the addresses were received; key not "
+                             "yet verified\t1 addresses",
+                         "IndexNow 429\t" + pageText +
+                             "\tfailed\t429\tToo Many Requests: submitting too often; try "
+                             "again later\t1 addresses"}));
+}
+
+TEST(RunCommandTest, IndexNowCommandMakesKeysAndChecksTheSessionsKeyFile) {
+  FakeEngineServer server;
+  QTemporaryDir home;
+  const std::string app = home.filePath("app").toStdString() + "/";
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(app)));
+  const QString appFolder = QString::fromStdString(app);
+
+  const ToolResult key = RunTool({"indexnow", "key"}, home.path(), appFolder);
+  EXPECT_EQ(key.exitCode, 0);
+  EXPECT_TRUE(QRegularExpression("^[0-9a-f]{32}\n$").match(key.output).hasMatch())
+      << key.output.toStdString();
+
+  const std::string session = WriteRunSession(
+      app, home.path(), "",
+      {{kPageAddress, server.Url("/pages/home.htm")}, {kIndexNowKey, "abcdefgh-1234"}});
+  const QString address = QString::fromStdString(server.Url("/abcdefgh-1234.txt"));
+  ToolResult check =
+      RunTool({"indexnow", "check", QString::fromStdString(session)}, home.path(), appFolder);
+  EXPECT_EQ(check.exitCode, 1);
+  EXPECT_EQ(check.output, address + "\tthe key file was not found (HTTP 404)\n");
+
+  server.rootFiles["abcdefgh-1234.txt"] = "abcdefgh-1234\n";
+  check = RunTool({"indexnow", "check", QString::fromStdString(session)}, home.path(), appFolder);
+  EXPECT_EQ(check.exitCode, 0) << check.errors.toStdString();
+  EXPECT_EQ(check.output, address + "\tfound\n");
+
+  for (const QStringList& bad : {QStringList{"indexnow"}, QStringList{"indexnow", "check"},
+                                 QStringList{"indexnow", "key", "more"}}) {
+    EXPECT_EQ(RunTool(bad, home.path(), appFolder).exitCode, 2) << bad.join(' ').toStdString();
+  }
 }
 
 TEST(RunCommandTest, RefusesBadArgumentsBeforeStartingTheBrowser) {

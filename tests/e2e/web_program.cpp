@@ -8,6 +8,7 @@
 namespace zentrova::testing {
 
 WebProgram::WebProgram() {
+  program.ports.http = &http;
   AttachRunPorts(program, browser, clock, replyTimer, clockTimer);
   program.session.currentFile = test.AppPath("SESSIONS/e2e.ses");
 }
@@ -19,6 +20,7 @@ int WebProgram::AddEngine(const EngineDefinition& definition, bool queued) {
   engine.method = definition.method;
   engine.successMarker = definition.successMarker;
   engine.kind = definition.kind;
+  engine.protocol = definition.protocol;
   for (const auto& [name, valueTemplate] : definition.fields) {
     ++engine.fieldCount;
     engine.fieldNames[engine.fieldCount] = name;

@@ -8,6 +8,7 @@
 #include <QWebEngineProfile>
 
 #include "app/platform/qt_clock.h"
+#include "app/platform/qt_http_client.h"
 #include "app/platform/qt_timer.h"
 #include "support/test_program.h"
 #include "ui/browser/quiet_web_page.h"
@@ -23,10 +24,11 @@ struct EngineDefinition {
   std::string successMarker;
   std::vector<std::pair<std::string, std::string>> fields;
   int kind = kLinkListing;
+  int protocol = kFormProtocol;
 };
 
-// A Program on the real platform pieces a run uses (WebEngine browser, Qt timers and clock)
-// and on the test fakes for everything that would need a user.
+// A Program on the real platform pieces a run uses (WebEngine browser, Qt timers, clock and
+// HTTP client) and on the test fakes for everything that would need a user.
 class WebProgram {
  public:
   WebProgram();
@@ -45,6 +47,7 @@ class WebProgram {
   QtTimer replyTimer;
   QtTimer clockTimer;
   QtClock clock;
+  QtHttpClient http;
 };
 
 }  // namespace zentrova::testing

@@ -85,6 +85,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("fax") << 35 << 40;
     QTest::newRow("keyword 6") << 31 << 200;
     QTest::newRow("IndexNow key") << 40 << 128;
+    QTest::newRow("IndexNow key file") << 41 << 250;
   }
   void everyProfileBoxHasItsLimit() {
     QFETCH(int, slot);

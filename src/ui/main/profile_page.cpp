@@ -2,8 +2,11 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 
+#include "submission/indexnow_key_commands.h"
 #include "ui/main/profile_boxes.h"
 
 namespace zentrova {
@@ -14,8 +17,8 @@ constexpr int kAddressLength = 100;
 constexpr int kDescriptionLength = 250;
 constexpr int kContactLength = 40;
 // Keys are 8 to 128 letters, digits and dashes.
-constexpr int kIndexNowKeySlot = 40;
 constexpr int kIndexNowKeyLength = 128;
+constexpr int kKeyFileAddressLength = 250;
 
 struct ContactBox {
   int slot;
@@ -53,8 +56,21 @@ ProfilePage::ProfilePage(Program& program, StatusLine* status, QWidget* parent)
   description->setFixedHeight(64);
   siteGrid->addWidget(description, 2, 1);
   siteGrid->addWidget(new QLabel(QStringLiteral("IndexNow Key:")), 3, 0);
-  siteGrid->addWidget(new ProfileLineBox(program, status, kIndexNowKeySlot, kIndexNowKeyLength), 3,
-                      1);
+  auto* keyRow = new QHBoxLayout;
+  keyRow->addWidget(new ProfileLineBox(program, status, kIndexNowKey, kIndexNowKeyLength), 1);
+  const auto addButton = [&](const char* name, const QString& caption, auto command) {
+    auto* button = new QPushButton(caption, site);
+    button->setObjectName(QString::fromLatin1(name));
+    connect(button, &QPushButton::clicked, this, [&program, command] { command(program); });
+    keyRow->addWidget(button);
+  };
+  addButton("indexNowGenerate", QStringLiteral("Generate"), GenerateIndexNowKey);
+  addButton("indexNowSaveKeyFile", QStringLiteral("Save Key File..."), SaveIndexNowKeyFile);
+  addButton("indexNowCheck", QStringLiteral("Check"), CheckIndexNowKeyFileCommand);
+  siteGrid->addLayout(keyRow, 3, 1);
+  siteGrid->addWidget(new QLabel(QStringLiteral("IndexNow Key File:")), 4, 0);
+  siteGrid->addWidget(new ProfileLineBox(program, status, kIndexNowKeyFile, kKeyFileAddressLength),
+                      4, 1);
   Body()->addWidget(site);
 
   auto* owner = new QGroupBox(QStringLiteral("Owner of the Web Site"), this);

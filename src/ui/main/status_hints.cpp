@@ -59,7 +59,10 @@ std::string FieldHint(int slot) {
     case 79:
       return kMetaHint;
     case 40:
-      return "The key you published on your site as /<key>.txt for IndexNow";
+      return "Your IndexNow key: 8 to 128 letters, digits and dashes ('Generate' makes one)";
+    case 41:
+      return "Address of the file holding your IndexNow key; empty: /<key>.txt on your page's "
+             "host";
     case 86:
       return "A copy of the file will be saved as this new file";
     case 99:

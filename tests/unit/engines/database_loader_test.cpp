@@ -35,6 +35,22 @@ class DatabaseLoader : public ::testing::Test {
   TestProgram test;
 };
 
+TEST_F(DatabaseLoader, TakesTheIndexNowProtocolOfTheEngineBeingBuilt) {
+  ASSERT_TRUE(Load(DatabaseFile({
+      "6indexnow",
+      "1url,%001",
+      "2Speaks,https://a.example/,FFhttps://a.example/indexnow,GS",
+      "2Form,ok,FFhttps://b.example/,PS",
+      "6soap",  // another protocol is not known here: the engine keeps its form
+      "2Other,ok,FFhttps://c.example/,PS",
+  })));
+  ASSERT_EQ(Database().EngineCount(), 3);
+  EXPECT_EQ(Database().Engine(1).protocol, kIndexNowProtocol);
+  EXPECT_EQ(Database().Engine(1).fieldCount, 1);
+  EXPECT_EQ(Database().Engine(2).protocol, kFormProtocol);
+  EXPECT_EQ(Database().Engine(3).protocol, kFormProtocol);
+}
+
 TEST_F(DatabaseLoader, BuildsEnginesFromTheirFieldAndEngineRecords) {
   ASSERT_TRUE(Load(DatabaseFile({
       "1url,%001",

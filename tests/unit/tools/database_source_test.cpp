@@ -29,6 +29,7 @@ TEST(DatabaseSource, CompilesEngineBlocksGroupsAndPageLines) {
       "  kind search engine\n"
       "  home https://example.com/\n"
       "  no-adult yes\n"
+      "  protocol indexnow\n"
       "  field url = %001\n"
       "  field \"a=b\" = \"  spaced  \"\n"
       "  field q = x = y, z # not a comment\n"
@@ -48,6 +49,7 @@ TEST(DatabaseSource, CompilesEngineBlocksGroupsAndPageLines) {
       "page\n"
       "record 9kept as it is\n";
   EXPECT_EQ(Compile(source), (std::vector<std::string>{
+                                 "6indexnow",
                                  "1url,%001",
                                  "1a=b,  spaced  ",
                                  "1q,x = y, z # not a comment",
@@ -105,6 +107,8 @@ TEST(DatabaseSource, ErrorsNameTheirLine) {
       {"\ngroup G = 1000\n", 2, "slot is not a number from 1 to 999"},
       {"page " + std::string(14877, 'x') + "\n", 1, "record longer than 14877"},
       {thirtyOneFields, 36, "more than 30 form fields"},
+      {"protocol indexnow\n", 1, "'protocol' outside an engine block"},
+      {engine + " protocol soap\nend\n", 6, "the protocol is indexnow"},
   };
   for (const auto& c : cases) {
     const auto compiled = CompileDatabaseSource(c.source);
@@ -126,6 +130,13 @@ TEST(DatabaseSource, DecompilingThenCompilingGivesBackTheSameRecords) {
       "5  indented page line",
       "1a=b,=",
       "2Engine,marker,TThttps://a.example/,GN",
+      "6indexnow",  // an engine's protocol comes before its fields
+      "1url,%001",
+      "2Speaks IndexNow,m,FFa,GS",
+      "6soap",  // a protocol unknown to this program, inside the engine
+      "6indexnow",
+      "2Both Protocols,m,FFa,GS",
+      "6indexnow",  // no engine closes it
       "2Empty Home,m,FFa,PL",
       "2Odd Flags,m,XYa,GS",  // flags the compiler never writes
       "2Short,m,FFa,",        // no method and kind characters

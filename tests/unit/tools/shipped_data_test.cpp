@@ -51,6 +51,7 @@ TEST(ShippedData, DatabaseLoadsItsIndexNowEndpoints) {
     actions.push_back(engine.actionUrl);
     EXPECT_EQ(engine.kind, kSearchEngine);
     EXPECT_EQ(engine.method, kGet);
+    EXPECT_EQ(engine.protocol, kIndexNowProtocol);
     // The marker is the endpoint's scheme, host and the "/" after the host.
     const size_t host = engine.actionUrl.find("://") + 3;
     EXPECT_EQ(engine.successMarker,
@@ -87,6 +88,9 @@ TEST(ShippedData, DumpListsEveryEngine) {
     EXPECT_NE(dump.find("\n2" + test.program.database.Engine(slot).name + ","), std::string::npos)
         << test.program.database.Engine(slot).name;
   }
+  // Each IndexNow engine's protocol record stands before its fields, as the compiler writes it.
+  EXPECT_NE(dump.find("\n6indexnow\n1url,%001\n1key,%040\n2IndexNow (Bing),"), std::string::npos)
+      << dump;
 }
 
 TEST(ShippedData, DefaultDistributorStartsWithTheProjectsTexts) {
