@@ -9,6 +9,7 @@
 
 #include "meta/meta_generator.h"
 #include "session/session_model.h"
+#include "text/code_page.h"
 #include "tool_command.h"
 #include "tool_commands.h"
 #include "tool_program.h"
@@ -62,10 +63,14 @@ int MetaCommand(const std::vector<std::string>& args) {
   }
   Program& program = tool.program;
   const std::filesystem::path source(arguments->source);
-  program.session.profile[kLastOpenedFileName] = source.filename().string();
-  SetBoxText(program, kMetaSourceFile, source.string());
+  const CodePageText sourceText = Windows1252FromUtf8(source.string());
+  if (sourceText.unmappable > 0) {
+    return Fail(kFileError, "the session cannot keep the name " + arguments->source);
+  }
+  program.session.profile[kLastOpenedFileName] = PathText(source.filename().string());
+  SetBoxText(program, kMetaSourceFile, sourceText.bytes);
   if (arguments->newFile) {
-    SetBoxText(program, kMetaNewFile, *arguments->newFile);
+    SetBoxText(program, kMetaNewFile, PathText(*arguments->newFile));
   }
   const std::size_t shown = tool.Messages().size();
   const bool written = GenerateMetaTags(program);

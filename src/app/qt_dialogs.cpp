@@ -1,12 +1,12 @@
 #include "app/qt_dialogs.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 
+#include "app/platform/file_names.h"
 #include "app/platform/windows1252.h"
 
 namespace zentrova {
@@ -107,10 +107,10 @@ std::string QtDialogs::AskFileName(const FileDialogRequest& request, bool save) 
   }
   dialog.setNameFilters(filters);
   if (!request.startFolder.empty()) {
-    dialog.setDirectory(DecodeWindows1252(request.startFolder));
+    dialog.setDirectory(DecodePath(request.startFolder));
   }
   if (!request.fileName.empty()) {
-    dialog.selectFile(DecodeWindows1252(request.fileName));
+    dialog.selectFile(DecodePath(request.fileName));
   }
   if (owner) {
     const QPoint corner = owner->frameGeometry().topLeft();
@@ -121,16 +121,7 @@ std::string QtDialogs::AskFileName(const FileDialogRequest& request, bool save) 
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return {};
   }
-  const Windows1252Text path =
-      EncodeWindows1252(QDir::toNativeSeparators(dialog.selectedFiles().first()));
-  // A name the session's code page cannot hold would be saved or opened under another name.
-  if (path.unmappable > 0) {
-    QMessageBox::warning(owner, QString::fromLatin1("Zentrova"),
-                         QStringLiteral("Please choose a file whose name uses only letters, digits "
-                                        "and signs of Western European languages."));
-    return {};
-  }
-  return path.bytes;
+  return EncodePath(dialog.selectedFiles().first());
 }
 
 }  // namespace zentrova

@@ -11,6 +11,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/desktop_identity.h"
+#include "app/platform/file_names.h"
 #include "app/qt_ports.h"
 #include "ports/platform_ports.h"
 #include "program/default_folders.h"
@@ -49,9 +50,9 @@ int RunProgram(int argc, char* argv[], std::function<void(MainWindow&)> whenShow
   SetDesktopIdentity(program.folders.dataFolder);
   Application application(program);
 
-  QtPorts platform([&application]() -> QWidget* { return application.Window(); },
-                   QString::fromStdString(program.folders.dataFolder) +
-                       QString::fromLatin1(kInstallationDefaultsFileName));
+  QtPorts platform(
+      [&application]() -> QWidget* { return application.Window(); },
+      DecodePath(program.folders.dataFolder) + QString::fromLatin1(kInstallationDefaultsFileName));
   bool ended = false;
   program.ports = PlatformPorts(platform, nullptr, [&ended] {
     ended = true;

@@ -5,6 +5,7 @@
 #include "session/session_commands.h"
 #include "session/session_file.h"
 #include "submission/run_controller.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 
@@ -12,7 +13,7 @@ namespace {
 
 void ShowNotRunnable(Program& program, const std::string& path) {
   program.ports.dialogs->ShowMessage(
-      path + kCrLf +
+      PathText(path) + kCrLf +
           "This Session file is no longer exist or it has empty Promotion Queue. Load this "
           "Session into program. Go to Queue Screen. Select and Move some Search Engines into "
           "Online Queue. Save Session. Run Session Batch again.",
@@ -64,7 +65,7 @@ void ProcessNextBatchSession(Program& program) {
   }
   const std::string path = program.batch.sessions[static_cast<size_t>(program.batch.position)];
   ShowStatus(program, "Processing Session " + std::to_string(program.batch.position + 1) + " of " +
-                          std::to_string(count) + " - " + path);
+                          std::to_string(count) + " - " + PathText(path));
   // The file was fit when the batch started, but it may have changed since; reading an unfit
   // file would leave an empty session that the batch then writes over it.
   if (SessionQueueCount(path) == -1) {

@@ -21,8 +21,8 @@ struct LinkDialogState {
   int option = kTypeLinkFrame;       // the ticked option button
   int activeFrame = kTypeLinkFrame;  // the frame whose controls are enabled
   std::string typedAddress;          // "Type HTTP Link", after the "http://" label
-  std::string filePath;              // "Extract Links from HTM file on Local PC"
-  std::string webAddress;            // "Extract Links from Internet Web Site", after "http://"
+  std::string filePath;    // "Extract Links from HTM file on Local PC", as the file system's bytes
+  std::string webAddress;  // "Extract Links from Internet Web Site", after "http://"
 };
 
 // An extraction in progress: from the moment the browser is sent to a page until the links

@@ -156,7 +156,7 @@ void ExtractLinksFromFile(Program& program) {
     return;
   }
   Begin(program, false);
-  program.ports.browser->Navigate(path);
+  program.ports.browser->Navigate(FileAddress(path));
 }
 
 void ExtractLinksFromWebSite(Program& program) {

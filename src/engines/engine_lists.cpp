@@ -87,7 +87,7 @@ void UpdateQueueStatus(Program& program) {
   status.successful = std::to_string(successful);
   status.failed = std::to_string(failed);
   UpdateSelectedCount(program);
-  program.window.caption = std::string(kAppTitle) + " - " + program.session.currentFile;
+  program.window.caption = WindowCaption(program.session.currentFile);
   status.deepLinks = std::to_string(program.deepPromotion.links.size());
   program.views.Changed(View::Caption);
   program.views.Changed(View::QueueStatus);

@@ -5,6 +5,7 @@
 
 #include "program/read_file.h"
 #include "program/replace_file.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 namespace {
@@ -43,9 +44,14 @@ std::string BackupFileName(const std::string& path) {
   return path.substr(0, split) + ending.substr(0, dot + 1) + "BAK";
 }
 
+std::string MetaSourcePath(const Program& program) {
+  return Utf8FromWindows1252(program.session.profile[kMetaSourceFile]);
+}
+
 std::string MetaTargetPath(const Program& program) {
-  const std::filesystem::path source(program.session.profile[kMetaSourceFile]);
-  return (source.parent_path() / program.session.profile[kMetaNewFile]).string();
+  const std::filesystem::path source(MetaSourcePath(program));
+  return (source.parent_path() / Utf8FromWindows1252(program.session.profile[kMetaNewFile]))
+      .string();
 }
 
 bool StaysInFolder(const std::string& name) {

@@ -15,6 +15,8 @@ std::string BuildMetaBlock(Program& program);
 // page1.htm gives page1.BAK, page1.html gives page1.html.BAK.
 std::string BackupFileName(const std::string& path);
 
+// The source page's path; the session keeps it in its code page.
+std::string MetaSourcePath(const Program& program);
 // Where the copy goes: the source file's own folder + the new file's name.
 std::string MetaTargetPath(const Program& program);
 

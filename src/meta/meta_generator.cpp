@@ -9,6 +9,7 @@
 #include "program/busy_cursor.h"
 #include "session/file_dialogs.h"
 #include "session/session_model.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 namespace {
@@ -20,6 +21,10 @@ constexpr char kSkippedCharacters[] = "~!@#$%^&*()_+-=|\\{}[]:;'<>?/,` \"";
 constexpr char kNameLeavesFolder[] =
     "The new file's name must name a file in the source file's folder: it cannot hold \"/\" or "
     "\"..\"";
+
+// The session keeps the source's path in its code page; a name beyond it would name another file.
+constexpr char kPathNotKept[] =
+    "The session cannot keep the name of this file; please rename it or choose another:\n";
 
 bool IsBlank(const std::string& text) {
   return text.find_first_not_of(' ') == std::string::npos;
@@ -44,12 +49,18 @@ std::string MakeNewFileName(Program& program, int n) {
 }
 
 void BrowseMetaSource(Program& program) {
-  const std::string path =
-      OpenFileDialog(program, kHtmlFiles, program.session.editor.boxText[kMetaSourceFile]);
+  const std::string path = OpenFileDialog(
+      program, kHtmlFiles, Utf8FromWindows1252(program.session.editor.boxText[kMetaSourceFile]));
   if (path.empty()) {
     return;
   }
-  SetBoxText(program, kMetaSourceFile, path);
+  const CodePageText kept = Windows1252FromUtf8(path);
+  if (kept.unmappable > 0) {
+    program.ports.dialogs->ShowMessage(kPathNotKept + PathText(path), MessageButtons::Ok,
+                                       MessageIcon::Exclamation, kAppTitle);
+    return;
+  }
+  SetBoxText(program, kMetaSourceFile, kept.bytes);
   SetBoxText(program, kMetaNewFile, MakeNewFileName(program, 1));
 }
 
@@ -70,7 +81,7 @@ bool GenerateMetaTags(Program& program) {
   if (!StaysInFolder(profile[kMetaNewFile])) {
     program.ports.dialogs->ShowMessage(kNameLeavesFolder, MessageButtons::Ok,
                                        MessageIcon::Exclamation, kAppTitle);
-  } else if (SplitHtmlFile(program, profile[kMetaSourceFile], parts)) {
+  } else if (SplitHtmlFile(program, MetaSourcePath(program), parts)) {
     const FileOutcome outcome = WriteMetaFile(program, parts);
     written = WrittenOrTold(program, MetaTargetPath(program), outcome);
     if (written) {

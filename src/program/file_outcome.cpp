@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/code_page.h"
+
 namespace zentrova {
 
 FileOutcome FileOutcome::FromErrno(int error) {
@@ -9,11 +11,11 @@ FileOutcome FileOutcome::FromErrno(int error) {
 }
 
 std::string WriteFailureMessage(const std::string& path, const FileOutcome& outcome) {
-  return "Cannot write the file " + path + ": " + outcome.reason;
+  return "Cannot write the file " + PathText(path) + ": " + outcome.reason;
 }
 
 std::string ReadFailureMessage(const std::string& path, const FileOutcome& outcome) {
-  return "Cannot read the file " + path + ": " + outcome.reason;
+  return "Cannot read the file " + PathText(path) + ": " + outcome.reason;
 }
 
 }  // namespace zentrova

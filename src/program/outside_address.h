@@ -18,4 +18,8 @@ bool OpensInUsersBrowser(std::string_view address);
 // otherwise ignored.
 void OpenClickedLink(Shell& shell, const std::string& address);
 
+// The file: address of a local file, its path's bytes percent-encoded, so that the browser
+// opens the file the path names whatever characters its name holds.
+std::string FileAddress(std::string_view path);
+
 }  // namespace zentrova

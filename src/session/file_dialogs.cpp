@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "session/file_name_rules.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 
@@ -71,7 +72,7 @@ std::string OpenFileDialog(Program& program, int kind, const std::string& sugges
   if (path.empty()) {
     return {};
   }
-  program.session.profile[kLastOpenedFileName] = FileNamePart(path);
+  program.session.profile[kLastOpenedFileName] = PathText(FileNamePart(path));
   return path;
 }
 
@@ -89,8 +90,8 @@ bool ConfirmReplace(Program& program, const std::string& path) {
     return true;
   }
   const MessageAnswer answer = program.ports.dialogs->ShowMessage(
-      path + "\nThis file already exist.\n\nReplace existing file?", MessageButtons::YesNo,
-      MessageIcon::Exclamation, kReplaceTitle);
+      PathText(path) + "\nThis file already exist.\n\nReplace existing file?",
+      MessageButtons::YesNo, MessageIcon::Exclamation, kReplaceTitle);
   return answer == MessageAnswer::Yes;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engines/categories.h"
 #include "submission/keyword_text.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 
@@ -38,12 +39,16 @@ constexpr int kCheckBoxes[] = {3, 4, 5};
 
 }  // namespace
 
+std::string WindowCaption(const std::string& sessionPath) {
+  return std::string(kAppTitle) + " - " + PathText(sessionPath);
+}
+
 void MarkSessionChanged(Program& program) {
   program.session.saved = false;
 }
 
 void SetCurrentSessionFile(Program& program, const std::string& path, bool remember) {
-  program.window.caption = std::string(kAppTitle) + " - " + path;
+  program.window.caption = WindowCaption(path);
   program.session.currentFile = path;
   if (remember) {
     program.ports.settings->Set(kSessionSection, kSessionKey, path);

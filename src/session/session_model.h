@@ -7,6 +7,8 @@
 
 namespace zentrova {
 
+// "Zentrova - " and the session file's path as the window shows it.
+std::string WindowCaption(const std::string& sessionPath);
 // Document state.
 void MarkSessionChanged(Program& program);
 // Caption, CurrentSessionFile, the remembered "Initialization"/"Session" value when

@@ -57,11 +57,11 @@ TEST(QtSettingsStoreTest, UserSettingsComeFirstAndTheInstallationDefaultsFillThe
   EXPECT_EQ(store.Get("Registration", "Dealer"), "a1");
   EXPECT_EQ(store.Get("Initialization", "Session"), "");
   store.Set("Registration", "Version", "1.0");
-  store.Set("Initialization", "Session", "/home/u/Caf\xE9.ses");
+  store.Set("Initialization", "Session", "/home/j\xC3\xBCrgen/Caf\xC3\xA9.ses");
   EXPECT_EQ(store.Get("Registration", "Version"), "1.0");
 
   QtSettingsStore reopened(defaults);
-  EXPECT_EQ(reopened.Get("Initialization", "Session"), "/home/u/Caf\xE9.ses");
+  EXPECT_EQ(reopened.Get("Initialization", "Session"), "/home/j\xC3\xBCrgen/Caf\xC3\xA9.ses");
   EXPECT_EQ(reopened.Get("Registration", "Dealer"), "a1");
 }
 

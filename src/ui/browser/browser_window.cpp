@@ -9,6 +9,7 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
 
+#include "app/platform/file_names.h"
 #include "app/platform/windows1252.h"
 #include "manual/form_capture.h"
 #include "program/replace_file.h"
@@ -98,7 +99,7 @@ void BrowserWindow::ShowEmptyPage(const std::string& logFolder) {
   const std::string path = logFolder + kEmptyPageName;
   if (ReplaceFileBytes(path, kEmptyPage)) {
     // Loaded past the Browser port: the empty page is no reply and must not reach the core.
-    page_->load(QUrl::fromLocalFile(DecodeWindows1252(path)));
+    page_->load(QUrl::fromLocalFile(DecodePath(path)));
   }
 }
 

@@ -54,7 +54,7 @@ BatchTab::BatchTab(Program& program, QWidget* parent)
 
 void BatchTab::Refresh() {
   const BatchState& batch = program_.batch;
-  SetRows(batch.sessions, batch.currentRow);
+  SetRows(batch.sessions, batch.currentRow, true);
   status_->setText(DecodeWindows1252(batch.statusText));
   Frame()->setEnabled(program_.busy.batchFrame);
   run_->setEnabled(program_.busy.runBatch);

@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/platform/file_names.h"
+
 namespace zentrova {
 
 int HelpContext(int page) {
@@ -38,7 +40,7 @@ HelpWindow::HelpWindow(const Folders& folders, QWidget* parent)
 }
 
 void HelpWindow::ShowTopic(int context) {
-  const QString folder = QString::fromStdString(folders_.dataFolder) + QStringLiteral("help/");
+  const QString folder = DecodePath(folders_.dataFolder) + QStringLiteral("help/");
   view_->setSource(QUrl::fromLocalFile(folder + HelpFileName(context)));
   show();
   raise();

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/platform/file_names.h"
 #include "app/platform/windows1252.h"
 #include "deeppromo/link_dialog.h"
 #include "deeppromo/link_extraction.h"
@@ -29,8 +30,8 @@ QPushButton* AddButton(QHBoxLayout* row, QWidget* frame, const QString& name,
   return button;
 }
 
-void ShowText(QLineEdit* box, const std::string& text) {
-  const QString shown = DecodeWindows1252(text);
+void ShowText(QLineEdit* box, const std::string& text, bool path = false) {
+  const QString shown = path ? DecodePath(text) : DecodeWindows1252(text);
   // Rewriting an unchanged box would move the user's cursor to its end.
   if (box->text() != shown) {
     box->setText(shown);
@@ -58,7 +59,8 @@ LinkDialogWindow::LinkDialogWindow(Program& program, QWidget* mainWindow)
   options_[1] =
       AddOption(kLocalFileFrame, QStringLiteral("Extract Links from HTM file on Local PC"));
   auto* file = new QHBoxLayout(options_[1].frame);
-  filePath_ = AddBox(options_[1].frame, QStringLiteral("LinkFilePath"), &LinkDialogState::filePath);
+  filePath_ =
+      AddBox(options_[1].frame, QStringLiteral("LinkFilePath"), &LinkDialogState::filePath, true);
   file->addWidget(filePath_, 1);
   auto* browse = AddButton(file, options_[1].frame, QStringLiteral("BrowseLinkFile"),
                            QStringLiteral("Browse"));
@@ -116,11 +118,11 @@ LinkDialogWindow::Option LinkDialogWindow::AddOption(int number, const QString& 
 }
 
 QLineEdit* LinkDialogWindow::AddBox(QWidget* frame, const QString& name,
-                                    std::string LinkDialogState::*text) {
+                                    std::string LinkDialogState::*text, bool path) {
   auto* box = new QLineEdit(frame);
   box->setObjectName(name);
-  connect(box, &QLineEdit::textEdited, this, [this, text](const QString& typed) {
-    program_.deepPromotion.dialog.*text = EncodeWindows1252(typed).bytes;
+  connect(box, &QLineEdit::textEdited, this, [this, text, path](const QString& typed) {
+    program_.deepPromotion.dialog.*text = path ? EncodePath(typed) : EncodeWindows1252(typed).bytes;
   });
   return box;
 }
@@ -131,7 +133,7 @@ void LinkDialogWindow::Refresh() {
     options_[index].button->setChecked(dialog.option == index + 1);
   }
   ShowText(typedAddress_, dialog.typedAddress);
-  ShowText(filePath_, dialog.filePath);
+  ShowText(filePath_, dialog.filePath, true);
   ShowText(webAddress_, dialog.webAddress);
 
   const LinkDialogControls enabled = LinkDialogEnabled(program_);

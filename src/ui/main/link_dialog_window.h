@@ -29,7 +29,9 @@ class LinkDialogWindow : public QWidget {
     QGroupBox* frame;
   };
   Option AddOption(int number, const QString& caption);
-  QLineEdit* AddBox(QWidget* frame, const QString& name, std::string LinkDialogState::*text);
+  // A path box holds the file system's bytes; the others hold the session's code page.
+  QLineEdit* AddBox(QWidget* frame, const QString& name, std::string LinkDialogState::*text,
+                    bool path = false);
   void PlaceBesideMainWindow();
 
   Program& program_;

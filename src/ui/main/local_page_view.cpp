@@ -6,6 +6,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 
+#include "app/platform/file_names.h"
+
 namespace zentrova {
 namespace {
 
@@ -85,7 +87,7 @@ LocalPageView::~LocalPageView() {
 }
 
 void LocalPageView::ShowFile(const std::string& path) {
-  QFile file(QString::fromLocal8Bit(path.c_str()));
+  QFile file(DecodePath(path));
   const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   const QUrl address = QUrl::fromLocalFile(file.fileName());
   // A followed link leaves the file: showing it again must then load it even if unchanged.

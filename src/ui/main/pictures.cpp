@@ -3,10 +3,12 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "app/platform/file_names.h"
+
 namespace zentrova {
 
 QString PicturePath(const Folders& folders, const QString& name) {
-  return QString::fromStdString(folders.dataFolder) + QStringLiteral("pictures/") + name +
+  return DecodePath(folders.dataFolder) + QStringLiteral("pictures/") + name +
          QStringLiteral(".svg");
 }
 

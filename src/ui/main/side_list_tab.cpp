@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/platform/file_names.h"
 #include "app/platform/windows1252.h"
 
 namespace zentrova {
@@ -29,11 +30,11 @@ SideListTab::SideListTab(Program& program, const QString& frameName, const QStri
   layout->addWidget(frame_);
 }
 
-void SideListTab::SetRows(const std::vector<std::string>& rows, int currentRow) {
+void SideListTab::SetRows(const std::vector<std::string>& rows, int currentRow, bool paths) {
   filling_ = true;
   list_->clear();
   for (const std::string& row : rows) {
-    list_->addItem(DecodeWindows1252(row));
+    list_->addItem(paths ? DecodePath(row) : DecodeWindows1252(row));
   }
   list_->setCurrentRow(currentRow);
   filling_ = false;

@@ -24,7 +24,9 @@ class SideListTab : public QWidget {
   SideListTab(Program& program, const QString& frameName, const QString& listName,
               const QString& caption, QWidget* parent = nullptr);
 
-  void SetRows(const std::vector<std::string>& rows, int currentRow);
+  // Rows of paths are shown as the file system names them, other rows in the session's code
+  // page.
+  void SetRows(const std::vector<std::string>& rows, int currentRow, bool paths = false);
   QPushButton* AddButton(const QString& caption, std::function<void(Program&)> command);
   void OnRowChosen(std::function<void(Program&, int)> choose);
 

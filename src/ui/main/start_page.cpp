@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "app/platform/file_names.h"
 #include "app/platform/windows1252.h"
 #include "program/outside_address.h"
 #include "program/replace_file.h"
@@ -133,7 +134,7 @@ void StartPage::ShowNewsPage() {
                 "<P ALIGN=Center>\r\n" + "<A HREF=\"" + kNewsAddress + "\"><BIG>Update\r\n" +
                 "Latest News</BIG></A></BODY></HTML>\r\n");
   news_->setVisible(true);
-  news_->setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(path.c_str())));
+  news_->setSource(QUrl::fromLocalFile(DecodePath(path)));
 }
 
 }  // namespace zentrova

@@ -55,7 +55,7 @@ TEST_F(LinkExtractionTest, LocalFileGivesOnlyTheWebLinksOfItsDocument) {
   SetFrame(program(), kLocalFileFrame);
   dialog().filePath = FixturePath("links.htm");
   ExtractLinksFromFile(program());
-  EXPECT_EQ(test.browser.navigations, Links{FixturePath("links.htm")});
+  EXPECT_EQ(test.browser.navigations, Links{"file://" + FixturePath("links.htm")});
   EXPECT_TRUE(ExtractingFromWeb(program()));
   // A local file locks nothing and asks nothing.
   EXPECT_TRUE(ControlsFree());

@@ -39,5 +39,21 @@ TEST(OutsideAddress, OnlyWebAddressesAreFollowedAndOnlyThoseAndMailOpenOutside) 
   }
 }
 
+TEST(OutsideAddress, FileAddressNamesTheFileWhateverItsNameHolds) {
+  const struct {
+    std::string path;
+    std::string address;
+  } cases[] = {
+      {"/home/u/site/index.htm", "file:///home/u/site/index.htm"},
+      {"/home/j\xC3\xBCrgen/M\xC3\xBCller Seite.html",
+       "file:///home/j%C3%BCrgen/M%C3%BCller%20Seite.html"},
+      // Address syntax in a name is part of the name.
+      {"/tmp/a#b?c%d.htm", "file:///tmp/a%23b%3Fc%25d.htm"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FileAddress(c.path), c.address) << c.path;
+  }
+}
+
 }  // namespace
 }  // namespace zentrova
