@@ -15,9 +15,9 @@ struct FileType {
   std::string pattern;
 };
 
-// What a file dialog shows; the folder, the name and the answer are the file system's bytes.
-// The rules that decide it (types by kind, the starting folder,
+// What a file dialog shows. The rules that decide it (types by kind, the starting folder,
 // extensions, the replace question) live in the core; the platform only shows the dialog.
+// The folder, the name and the answer are the file system's own bytes.
 struct FileDialogRequest {
   std::vector<FileType> types;
   std::string startFolder;  // empty: the platform's current folder
