@@ -8,6 +8,7 @@
 #include "engines/database_records.h"
 #include "program/read_file.h"
 #include "program/replace_file.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 
@@ -35,7 +36,7 @@ void WriteManualPage(const Program& program, const std::vector<std::string>& lin
   }
   std::error_code ignored;
   std::filesystem::create_directories(program.folders.SessionsFolder(), ignored);
-  ReplaceFileBytes(ManualPagePath(program), page);
+  ReplaceFileBytes(ManualPagePath(program), Utf8HtmlPage(page));
 }
 
 }  // namespace

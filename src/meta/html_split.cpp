@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "meta/page_encoding.h"
 #include "program/read_file.h"
 
 namespace zentrova {
@@ -154,6 +155,7 @@ bool SplitHtmlFile(Program& program, const std::string& path, HtmlParts& parts) 
   parts.headRest = TrimLineBreaks(
       StripHeadTags(StripTitleElements(text.substr(headInside, headClose - headInside))));
   parts.headStart = TrimLineBreaks(text.substr(0, headInside));
+  parts.utf8 = IsUtf8Page(text);
   const std::string rest = TrimLineBreaks(text.substr(headClose));
   const size_t body = FindTag(rest, "<body>", "<BODY>");
   if (body == std::string::npos) {

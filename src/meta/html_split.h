@@ -17,6 +17,7 @@ struct HtmlParts {
   std::string headRest;   // the head without TITLE elements and removable tags
   std::string headEnd;    // from the closing head tag through the opening body tag, or empty
   std::string bodyRest;   // after the body tag; without one, from the closing head tag on
+  bool utf8 = false;      // the page is UTF-8, and the copy's inserted texts must be too
 };
 
 // Reads and splits the page; false, after the matching message, when it cannot be split.

@@ -60,9 +60,13 @@ bool StaysInFolder(const std::string& name) {
 
 FileOutcome WriteMetaFile(Program& program, const HtmlParts& parts) {
   const std::string target = MetaTargetPath(program);
-  const std::string copy = parts.headStart + kCrLf + parts.headRest + kCrLf +
-                           BuildMetaBlock(program) + kCrLf + parts.headEnd + kCrLf +
-                           parts.bodyRest + kCrLf;
+  // The page's own META tags are gone, its charset declaration with them: a UTF-8 page
+  // gets the declaration back along with its texts in UTF-8.
+  const std::string block = parts.utf8 ? std::string(kUtf8Declaration) + kCrLf +
+                                             Utf8FromWindows1252(BuildMetaBlock(program))
+                                       : BuildMetaBlock(program);
+  const std::string copy = parts.headStart + kCrLf + parts.headRest + kCrLf + block + kCrLf +
+                           parts.headEnd + kCrLf + parts.bodyRest + kCrLf;
   PendingFile newCopy(target, copy);
   if (!newCopy.Prepared()) {
     return newCopy.Prepared();

@@ -1,7 +1,6 @@
 #include "reports/report_page.h"
 
-#include <fstream>
-#include <iterator>
+#include <sstream>
 
 #include "engines/engine_lists.h"
 #include "program/busy_cursor.h"
@@ -10,6 +9,7 @@
 #include "session/file_dialogs.h"
 #include "session/session_model.h"
 #include "submission/log_pages.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 namespace {
@@ -76,7 +76,8 @@ void ShowNoReport(Program& program) {
   reports.saveReportEnabled = false;
   SetBusyCursor(program, true);
   const std::string path = program.folders.LogFolder() + kNoReportFile;
-  ReplaceFileBytes(path, std::string("<html><center>Select Report Type</html>") + kCrLf);
+  ReplaceFileBytes(path,
+                   Utf8HtmlPage(std::string("<html><center>Select Report Type</html>") + kCrLf));
   reports.viewedPage = path;
   SetBusyCursor(program, false);
 }
@@ -124,12 +125,11 @@ void SaveReportAsHtml(Program& program) {
 }
 
 void CopyReportToClipboard(Program& program) {
-  const std::string path = SummaryFilePath(program);
-  WriteSummaryReport(program, kTextReport, path);
-  std::ifstream in(path, std::ios::binary);
+  // Built afresh, not written over the summary file: the view goes on showing the HTML report.
+  std::istringstream in(BuildSummaryReport(program, kTextReport));
   std::string text;
   std::string line;
-  // Line by line, every line ended by CR LF, as the file reads back.
+  // Every line ended by CR LF, whatever a profile value held.
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') {
       line.pop_back();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "program/replace_file.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 namespace {
@@ -203,7 +204,9 @@ std::string BuildSummaryReport(const Program& program, int format) {
 }
 
 FileOutcome WriteSummaryReport(const Program& program, int format, const std::string& path) {
-  return ReplaceFileBytes(path, BuildSummaryReport(program, format));
+  const std::string report = BuildSummaryReport(program, format);
+  return ReplaceFileBytes(
+      path, format == kHtmlReport ? Utf8HtmlPage(report) : Utf8FromWindows1252(report));
 }
 
 }  // namespace zentrova

@@ -5,6 +5,7 @@
 #include "session/file_dialogs.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 
@@ -49,7 +50,8 @@ std::string SessionExportText(const Program& program) {
   for (const std::string& name : queued) {
     out.Text(name);
   }
-  return out.Bytes();
+  // Read by people and their editors, which take UTF-8 here.
+  return Utf8FromWindows1252(out.Bytes());
 }
 
 FileOutcome ExportSession(Program& program, const std::string& path) {

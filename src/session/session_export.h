@@ -7,7 +7,7 @@
 
 namespace zentrova {
 
-// The export text of the open session's current ProfileValues (collected beforehand).
+// The export text of the open session's current ProfileValues (collected beforehand), in UTF-8.
 std::string SessionExportText(const Program& program);
 FileOutcome ExportSession(Program& program, const std::string& path);
 // True when a file was chosen and written; a failed write is reported.

@@ -6,6 +6,7 @@
 #include "program/replace_file.h"
 #include "submission/html_escape.h"
 #include "submission/reply_analysis.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 namespace {
@@ -101,8 +102,8 @@ std::string LogPageText(const Program& program, const EngineRecord* engine) {
     AddIndexNowOutcome(page, *engine);
     const std::string replyFile = ReplyTextFileName(engine->name);
     if (FileLength(program.folders.LogFolder() + replyFile) >= 1) {
-      AddLine(page,
-              "<p align=right><a href=\"" + RelativeLink(replyFile) + "\">More Details ...</a>");
+      AddLine(page, "<p align=right><a href=\"" + RelativeLink(PathText(replyFile)) +
+                        "\">More Details ...</a>");
     }
     AddLine(page,
             "<p>This can occur for a variety of reasons including server failure, network "
@@ -126,7 +127,7 @@ void UpdateGoToEngineButton(Program& program) {
 void ShowLogPage(Program& program) {
   UpdateGoToEngineButton(program);
   const std::string path = program.folders.LogFolder() + kLogPageFile;
-  ReplaceFileBytes(path, LogPageText(program, SelectedEngine(program)));
+  ReplaceFileBytes(path, Utf8HtmlPage(LogPageText(program, SelectedEngine(program))));
   program.reports.viewedPage = path;
   program.views.Changed(View::Report);
 }

@@ -7,6 +7,7 @@
 #include "session/session_commands.h"
 #include "submission/run_controller.h"
 #include "submission/service_status.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 namespace {
@@ -93,11 +94,12 @@ std::string ReplyTextFileName(const std::string& engineName) {
       c = '_';
     }
   }
-  return name + ".htm";
+  // Engine names are the database's code page; the file system names files in UTF-8.
+  return Utf8FromWindows1252(name) + ".htm";
 }
 
 void SaveReplyText(Program& program, const std::string& engineName, const std::string& text) {
-  ReplaceFileBytes(program.folders.LogFolder() + ReplyTextFileName(engineName), text);
+  ReplaceFileBytes(program.folders.LogFolder() + ReplyTextFileName(engineName), Utf8HtmlPage(text));
 }
 
 }  // namespace zentrova

@@ -112,6 +112,13 @@ CodePageText Windows1252FromUtf8(std::string_view utf8) {
   return result;
 }
 
+std::string Utf8HtmlPage(std::string_view html) {
+  if (html.empty()) {
+    return {};
+  }
+  return std::string(kUtf8Declaration) + "\r\n" + Utf8FromWindows1252(html);
+}
+
 std::string PathText(std::string_view path) {
   return Windows1252FromUtf8(path).bytes;
 }

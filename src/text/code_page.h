@@ -17,6 +17,12 @@ struct CodePageText {
 };
 CodePageText Windows1252FromUtf8(std::string_view utf8);
 
+// Files written for people to read are UTF-8, and the HTML ones say so.
+inline constexpr char kUtf8Declaration[] = "<meta charset=\"utf-8\">";
+// A page of the program, built in the session's code page, as it is written: declared and
+// converted. An empty page stays empty.
+std::string Utf8HtmlPage(std::string_view html);
+
 // A path as messages, captions and lists show it: the characters the code page cannot hold
 // stand as "?", so the name stays recognisable.
 std::string PathText(std::string_view path);

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "ports/platform_ports.h"
+#include "text/code_page.h"
 
 namespace zentrova::testing {
 
@@ -33,6 +34,17 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string DeclaredPageText(const std::string& bytes) {
+  const std::string declaration = std::string(kUtf8Declaration) + "\r\n";
+  if (bytes.empty()) {
+    return bytes;
+  }
+  if (!bytes.starts_with(declaration)) {
+    return "<undeclared>" + bytes;
+  }
+  return Windows1252FromUtf8(bytes.substr(declaration.size())).bytes;
 }
 
 }  // namespace zentrova::testing

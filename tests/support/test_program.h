@@ -31,5 +31,9 @@ class TestProgram : public HeadlessPorts {
 // Reads a whole file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+// A page the program wrote for people, without its UTF-8 declaration and back in the session's
+// code page, so that tests of what a page says compare with the core's own texts. A page that
+// lacks the declaration comes back marked, and no comparison with it succeeds.
+std::string DeclaredPageText(const std::string& bytes);
 
 }  // namespace zentrova::testing

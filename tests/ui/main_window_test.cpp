@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include "ui/main/about_box.h"
 #include "ui/main/help_window.h"
@@ -116,6 +117,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(ui.Find<QLineEdit>("vartext_2")->text(), QStringLiteral("abc"));
     QCOMPARE(ui.program().session.editor.boxText[2], std::string("abc"));
     QVERIFY(ui.window().Status()->text().contains(QStringLiteral("cannot be kept")));
+    // The refusal is shown beside the box itself, where the user looks while typing.
+    QVERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().contains(QStringLiteral("cannot be kept")));
+
+    ui.Type("vartext_2", QString::fromUtf8(" \xF0\x9F\x98\x80"
+                                           "d"));
+    QCOMPARE(ui.program().session.editor.boxText[2], std::string("abc d"));
   }
 
   void descriptionRefusesTextBeyondItsLimitAndOutsideTheCodePage() {

@@ -75,7 +75,8 @@ LocalPageView::LocalPageView(QWidget* parent)
   settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
   settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
   settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
-  // The program's pages are written in Windows-1252 and name no character set.
+  // The program's pages declare UTF-8; pages kept from before it did name no character set and
+  // are Windows-1252.
   settings->setDefaultTextEncoding(QStringLiteral("windows-1252"));
   setPage(new LocalPage(profile_, this));
 }

@@ -1,5 +1,7 @@
 #include "ui/main/profile_boxes.h"
 
+#include <QToolTip>
+
 #include "app/platform/windows1252.h"
 #include "session/session_model.h"
 #include "ui/main/status_hints.h"
@@ -14,6 +16,13 @@ QString BoxName(int slot) {
 }
 
 const QString kTooLong = QStringLiteral("This box holds at most %1 characters");
+
+// The refusal stands right under the box the user is typing into, where the eye already is;
+// the status line below the pages repeats it.
+void ShowRefusalAtBox(QWidget* box, StatusLine* status) {
+  status->ShowRefusedCharacter();
+  QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), status->text(), box);
+}
 
 // The session keeps line breaks as CR LF, as exported and submitted texts need them; the
 // box shows each as one line break.
@@ -53,7 +62,7 @@ void ProfileLineBox::TakeUserEdit(const QString& text) {
         text.size() - DecodeWindows1252(program_.session.editor.boxText[slot_]).size();
     Refresh();
     setCursorPosition(std::max(0, cursor - std::max(0, typed)));
-    status_->ShowRefusedCharacter();
+    ShowRefusalAtBox(this, status_);
     return;
   }
   SetBoxText(program_, slot_, encoded.bytes);
@@ -101,7 +110,7 @@ void ProfileTextBox::TakeUserEdit() {
   const Windows1252Text encoded = EncodeWindows1252(text);
   if (encoded.unmappable > 0) {
     ShowStored();
-    status_->ShowRefusedCharacter();
+    ShowRefusalAtBox(this, status_);
     return;
   }
   if (maxLength_ > 0 && static_cast<int>(encoded.bytes.size()) > maxLength_) {

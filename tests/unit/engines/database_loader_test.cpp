@@ -140,7 +140,7 @@ TEST_F(DatabaseLoader, HandsGroupsToTheCategoriesAndWritesTheManualPage) {
   EXPECT_EQ(list.Row(1).data, 1);
 
   EXPECT_EQ(Database().manualPageLines, (std::vector<std::string>{"<html>", "", "</html>"}));
-  EXPECT_EQ(ManualPage(), "<html>\r\n\r\n</html>\r\n");
+  EXPECT_EQ(ManualPage(), "<meta charset=\"utf-8\">\r\n<html>\r\n\r\n</html>\r\n");
   EXPECT_EQ(Database().EngineCount(), 0);
 }
 

@@ -81,6 +81,54 @@ TEST_F(MetaGeneratorTest, WritesTheCleanedCopyWithTheNewTags) {
   }
 }
 
+// The copy keeps its page's encoding: the inserted texts follow the page, never the other
+// way round, so neither the head nor the body shows garbage.
+TEST_F(MetaGeneratorTest, TheInsertedTextsFollowThePagesEncoding) {
+  const std::string utf8Block =
+      "<meta charset=\"utf-8\">\r\n<title>Caf\xC3\xA9</title>\r\n"
+      "<META Name=\"KEYWORDS\" Content=\"k1, k2\">\r\n"
+      "<META Name=\"DESCRIPTION\" Content=\"Say \"hi\"\">\r\n";
+  const std::string codePageBlock =
+      "<title>Caf\xE9</title>\r\n<META Name=\"KEYWORDS\" Content=\"k1, k2\">\r\n"
+      "<META Name=\"DESCRIPTION\" Content=\"Say \"hi\"\">\r\n";
+  const struct {
+    const char* label;
+    std::string page;
+    std::string expected;
+  } cases[] = {
+      {"declared, its declaration dropped with the other META tags",
+       "<html><head><meta charset=\"UTF-8\"></head><body>plain</body></html>",
+       "<html><head>\r\n\r\n" + utf8Block + "\r\n</head><body>\r\nplain</body></html>\r\n"},
+      {"declared in the older form",
+       "<html><head><META http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
+       "</head><body>plain</body></html>",
+       "<html><head>\r\n\r\n" + utf8Block + "\r\n</head><body>\r\nplain</body></html>\r\n"},
+      {"undeclared but UTF-8 in its body", "<html><head></head><body>M\xC3\xBCller</body></html>",
+       "<html><head>\r\n\r\n" + utf8Block + "\r\n</head><body>\r\nM\xC3\xBCller</body></html>\r\n"},
+      {"a byte-order mark", "\xEF\xBB\xBF<html><head></head><body>plain</body></html>",
+       "\xEF\xBB\xBF<html><head>\r\n\r\n" + utf8Block +
+           "\r\n</head><body>\r\nplain</body></html>\r\n"},
+      {"Windows-1252 letters", "<html><head></head><body>M\xFCller</body></html>",
+       "<html><head>\r\n\r\n" + codePageBlock + "\r\n</head><body>\r\nM\xFCller</body></html>\r\n"},
+      {"another declared charset",
+       "<html><head><meta charset=\"iso-8859-1\"></head><body>M\xFCller charset=utf-8</body>"
+       "</html>",
+       "<html><head>\r\n\r\n" + codePageBlock +
+           "\r\n</head><body>\r\nM\xFCller charset=utf-8</body></html>\r\n"},
+      {"plain ASCII", "<html><head></head><body>plain</body></html>",
+       "<html><head>\r\n\r\n" + codePageBlock + "\r\n</head><body>\r\nplain</body></html>\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    PickSource("two_titles.htm");
+    testing::WriteFileBytes(folder / "two_titles.htm", c.page);
+    std::filesystem::remove(folder / "out.htm");
+    SetBoxText(t.program, kMetaTitle, "Caf\xE9");
+    ASSERT_TRUE(GenerateMetaTags(t.program)) << LastMessage();
+    EXPECT_EQ(Output(), c.expected);
+  }
+}
+
 TEST_F(MetaGeneratorTest, ReportsPagesItCannotSplit) {
   const struct {
     const char* fixture;

@@ -66,7 +66,7 @@ TEST_F(ReportPageTest, EachTypeFillsTheListCaptionAndPage) {
   EXPECT_FALSE(reports.saveReportEnabled);
   EXPECT_EQ(reports.viewedPage, t.AppPath("LOG/noreport.htm"));
   EXPECT_EQ(testing::ReadFileBytes(reports.viewedPage),
-            "<html><center>Select Report Type</html>\r\n");
+            "<meta charset=\"utf-8\">\r\n<html><center>Select Report Type</html>\r\n");
 }
 
 TEST_F(ReportPageTest, EraseAsksAndClearsBothResultsOnlyOnYes) {
@@ -104,11 +104,15 @@ TEST_F(ReportPageTest, SaveAndCopyWriteTheSummaryInTheirFormat) {
   ASSERT_EQ(t.dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(t.dialogs.saveRequests[0].fileName, "Shop.txt");
   EXPECT_EQ(testing::ReadFileBytes(saved), text);
+  // Copying leaves the summary on show as it was.
+  EXPECT_EQ(testing::DeclaredPageText(testing::ReadFileBytes(t.AppPath("LOG/Shop.htm"))),
+            BuildSummaryReport(t.program, kHtmlReport));
 
   const std::string html = (t.root / "saved.htm").string();
   t.dialogs.saveAnswers.push_back(html);
   SaveReportAsHtml(t.program);
-  EXPECT_EQ(testing::ReadFileBytes(html), BuildSummaryReport(t.program, kHtmlReport));
+  EXPECT_EQ(testing::DeclaredPageText(testing::ReadFileBytes(html)),
+            BuildSummaryReport(t.program, kHtmlReport));
 }
 
 TEST_F(ReportPageTest, GoToSearchEngineOpensTheCurrentRowsHome) {

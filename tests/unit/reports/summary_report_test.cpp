@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "reports/report_page.h"
+#include "session/session_export.h"
 #include "support/test_program.h"
 
 namespace zentrova {
@@ -61,8 +62,35 @@ std::string Fixture(const std::string& name) {
 void ExpectReports(testing::TestProgram& t, const std::string& fixture) {
   ShowReport(t.program, kSummaryReport);
   EXPECT_EQ(t.program.reports.viewedPage, t.AppPath("LOG/Shop.htm"));
-  EXPECT_EQ(testing::ReadFileBytes(t.AppPath("LOG/Shop.htm")), Fixture(fixture + ".htm"));
+  EXPECT_EQ(testing::DeclaredPageText(testing::ReadFileBytes(t.AppPath("LOG/Shop.htm"))),
+            Fixture(fixture + ".htm"));
   EXPECT_EQ(BuildSummaryReport(t.program, kTextReport), Fixture(fixture + ".txt"));
+}
+
+// Editors and browsers here read UTF-8; the session's letters must reach them as such.
+TEST(SummaryReport, SavedReportsAndTheExportAreUtf8AndTheHtmlSaysSo) {
+  testing::TestProgram t;
+  SetUpSession(t.program, kMixedEngines);
+  t.program.session.profile[kSiteTitle] = "Caf\xE9 \x80";
+  ShowReport(t.program, kSummaryReport);
+  const std::string title = "Caf\xC3\xA9 \xE2\x82\xAC";
+  const std::string html = (t.root / "saved.htm").string();
+  const std::string text = (t.root / "saved.txt").string();
+  const std::string exported = (t.root / "export.txt").string();
+  t.dialogs.saveAnswers = {html, text, exported};
+  SaveReportAsHtml(t.program);
+  SaveReportAsText(t.program);
+  for (const std::string& shown : {html, t.AppPath("LOG/Shop.htm")}) {
+    const std::string bytes = testing::ReadFileBytes(shown);
+    EXPECT_TRUE(bytes.starts_with("<meta charset=\"utf-8\">\r\n<html>")) << shown;
+    EXPECT_NE(bytes.find("\t" + title), std::string::npos) << shown;
+  }
+  const std::string plain = testing::ReadFileBytes(text);
+  EXPECT_NE(plain.find("Title: \r\n\t" + title), std::string::npos);
+  EXPECT_EQ(plain.find("<meta"), std::string::npos);
+  t.program.session.editor.boxText[kSiteTitle] = "Caf\xE9 \x80";
+  ASSERT_TRUE(ExportSession(t.program, exported));
+  EXPECT_NE(testing::ReadFileBytes(exported).find("\r\n" + title + "\r\n"), std::string::npos);
 }
 
 TEST(SummaryReport, EmptyStatusList) {

@@ -54,7 +54,7 @@ class IndexNowRunTest : public RunFixture {
   std::string LogPage(int slot) {
     program.reports.statusList.SetCurrentRow(program.reports.statusList.FindData(slot));
     ShowLogPage(program);
-    return ReadFileBytes(AppPath("LOG/current.htm"));
+    return DeclaredPageText(ReadFileBytes(AppPath("LOG/current.htm")));
   }
   static size_t Count(const std::string& text, const std::string& part) {
     size_t count = 0;

@@ -20,7 +20,7 @@ class LogPageTest : public RunFixture {
   std::string ShownPage() {
     ShowLogPage(program);
     EXPECT_EQ(program.reports.viewedPage, AppPath("LOG/current.htm"));
-    return ReadFileBytes(AppPath("LOG/current.htm"));
+    return DeclaredPageText(ReadFileBytes(AppPath("LOG/current.htm")));
   }
   int slot = 0;
 };

@@ -90,7 +90,7 @@ TEST_F(ReplyTest, NavigationsWithoutAddressOrDuringLinkExtractionAreNotReplies) 
   EXPECT_EQ(Engine(slot).RegistrationStatus(), kSuccessful);
 }
 
-TEST_F(ReplyTest, ReplyTextIsStoredByteForByteUnderASafeName) {
+TEST_F(ReplyTest, ReplyTextIsStoredAsADeclaredUtf8PageUnderASafeName) {
   struct Case {
     std::string engineName;
     std::string fileName;
@@ -103,13 +103,16 @@ TEST_F(ReplyTest, ReplyTextIsStoredByteForByteUnderASafeName) {
       {std::string("nul\0x", 5), "nul_x.htm"},
       {"*", "*.htm"},
       {"Star?*[x]", "Star?*[x].htm"},
+      {"Caf\xE9", "Caf\xC3\xA9.htm"},
   };
   WriteFileBytes(AppPath("LOG/other.htm"), "keep");
   const std::string text = "line 1\r\n\xE9t\xE9\tend";
   for (const auto& c : cases) {
     EXPECT_EQ(ReplyTextFileName(c.engineName), c.fileName);
     SaveReplyText(program, c.engineName, text);
-    EXPECT_EQ(ReadFileBytes(AppPath("LOG/" + c.fileName)), text) << c.fileName;
+    EXPECT_EQ(ReadFileBytes(AppPath("LOG/" + c.fileName)),
+              "<meta charset=\"utf-8\">\r\nline 1\r\n\xC3\xA9t\xC3\xA9\tend")
+        << c.fileName;
   }
   // "*" named one file, not every page of the folder.
   EXPECT_EQ(ReadFileBytes(AppPath("LOG/other.htm")), "keep");

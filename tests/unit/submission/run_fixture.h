@@ -83,7 +83,7 @@ class RunFixture : public ::testing::Test {
     return list.Row(list.FindData(slot)).marked;
   }
   std::string ReplyFile(const std::string& name) const {
-    return ReadFileBytes(AppPath("LOG/" + name + ".htm"));
+    return DeclaredPageText(ReadFileBytes(AppPath("LOG/" + name + ".htm")));
   }
   bool ReplyFileExists(const std::string& name) const {
     return std::filesystem::exists(AppPath("LOG/" + name + ".htm"));

@@ -1,0 +1,56 @@
+#include "meta/page_encoding.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "text/code_page.h"
+
+namespace zentrova {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string Lowered(std::string_view text) {
+  std::string lowered(text);
+  std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lowered;
+}
+
+// `charset=utf-8`, in a META tag of either form, quoted or not, with or without the hyphen.
+bool DeclaresUtf8(std::string_view page) {
+  const std::string text = Lowered(page);
+  // Only the head declares; a body may well talk about character sets.
+  const size_t end = std::min(text.find("</head"), text.size());
+  for (size_t at = text.find("charset"); at < end; at = text.find("charset", at + 1)) {
+    size_t value = at + std::string_view("charset").size();
+    while (value < end && std::isspace(static_cast<unsigned char>(text[value]))) {
+      ++value;
+    }
+    if (value >= end || text[value] != '=') {
+      continue;
+    }
+    ++value;
+    while (value < end && (std::isspace(static_cast<unsigned char>(text[value])) ||
+                           text[value] == '"' || text[value] == '\'')) {
+      ++value;
+    }
+    if (text.compare(value, 5, "utf-8") == 0 || text.compare(value, 4, "utf8") == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool IsUtf8Page(std::string_view page) {
+  if (page.starts_with(kByteOrderMark) || DeclaresUtf8(page)) {
+    return true;
+  }
+  bool nonAscii = false;
+  return IsUtf8(page, &nonAscii) && nonAscii;
+}
+
+}  // namespace zentrova
