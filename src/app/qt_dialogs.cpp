@@ -14,6 +14,8 @@ namespace zentrova {
 namespace {
 
 constexpr int kDialogOffset = 30;
+constexpr int kDialogWidth = 760;
+constexpr int kDialogHeight = 460;
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
   switch (icon) {
@@ -106,6 +108,9 @@ std::string QtDialogs::AskFileName(const FileDialogRequest& request, bool save) 
     filters << NameFilter(type);
   }
   dialog.setNameFilters(filters);
+  // Wide enough for the name, size, type and date columns of the detail view.
+  dialog.setViewMode(QFileDialog::Detail);
+  dialog.resize(dialog.sizeHint().expandedTo(QSize(kDialogWidth, kDialogHeight)));
   if (!request.startFolder.empty()) {
     dialog.setDirectory(DecodePath(request.startFolder));
   }

@@ -100,6 +100,10 @@ std::string SaveFileDialog(Program& program, const std::string& suggestion,
   FileDialogRequest request;
   request.types = SaveFileTypes(extension);
   request.fileName = ValidSuggestion(suggestion);
+  // A bare name (a new session's, a report's) would land wherever the program was started.
+  if (FileNamePart(request.fileName) == request.fileName) {
+    request.startFolder = program.folders.SessionsFolder();
+  }
   for (;;) {
     const std::string typed = UpToNul(program.ports.dialogs->AskSaveFileName(request));
     if (typed.empty()) {

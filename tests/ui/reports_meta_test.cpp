@@ -155,6 +155,21 @@ class ReportsMetaTest : public QObject {
     QCOMPARE(reports.Shown(), reports.Log(shownFile.toStdString()));
   }
 
+  void clickOnTheCurrentStatusRowShowsItsLogPage() {
+    ReportsUi reports;
+    QVERIFY(reports.ok);
+    reports.SetResult(kAlpha, kSuccessful);
+    reports.Choose("&Summary Report");
+    auto* list = reports.ui.Find<QListWidget>("List3");
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(reports.Shown(), reports.Log("New Session.htm"));
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+
+    QCOMPARE(reports.Shown(), reports.Log("current.htm"));
+  }
+
   void eraseAsksAndKeepsEverythingOnNo() {
     ReportsUi reports;
     QVERIFY(reports.ok);

@@ -66,6 +66,12 @@ ReportsPage::ReportsPage(Program& program, QWidget* parent)
       ChooseStatusRow(program_, row);
     }
   });
+  // A click on the row that is already current changes no row, yet must show its log page.
+  connect(statusList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (!refreshing_) {
+      ChooseStatusRow(program_, statusList_->row(item));
+    }
+  });
   connect(selectType_, &QPushButton::clicked, this, [this] { reportMenu_->popup(QCursor::pos()); });
   connect(saveReport_, &QPushButton::clicked, this, [this] { saveMenu_->popup(QCursor::pos()); });
   connect(erase_, &QPushButton::clicked, this, [this] { EraseRegistrationData(program_); });

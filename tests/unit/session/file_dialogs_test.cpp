@@ -115,7 +115,7 @@ TEST_F(SaveFileDialogTest, ExistingFileIsReplacedOnlyWhenTheUserAgrees) {
 
   ASSERT_EQ(test.dialogs.saveRequests.size(), 2u);
   EXPECT_EQ(test.dialogs.saveRequests[0].fileName, "start.ses");
-  EXPECT_EQ(test.dialogs.saveRequests[0].startFolder, "");
+  EXPECT_EQ(test.dialogs.saveRequests[0].startFolder, test.program.folders.SessionsFolder());
   // After No the dialog comes back holding the name it asked about.
   EXPECT_EQ(test.dialogs.saveRequests[1].fileName, Path("site.ses"));
   ASSERT_EQ(test.dialogs.messages.size(), 2u);
