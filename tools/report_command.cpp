@@ -1,5 +1,6 @@
-// zentrova-tool report SESSION --db DATABASE [--text | --html] [-o FILE]: the summary report
-// that "&Summary Report" writes right after the program opened SESSION with DATABASE loaded.
+// zentrova-tool report SESSION --db DATABASE [--text | --html | --json] [-o FILE]: the summary
+// report that "&Summary Report" writes right after the program opened SESSION with DATABASE
+// loaded, or each engine's result as JSON for scripts.
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "reports/summary_report.h"
 #include "session/session_model.h"
 #include "session_arguments.h"
+#include "submission_json.h"
 #include "tool_command.h"
 #include "tool_commands.h"
 #include "tool_program.h"
@@ -23,11 +25,24 @@ int ReportFormatOf(const std::string& choice) {
   return choice == "--text" ? kTextReport : kHtmlReport;
 }
 
+// One line per engine the session holds a result for, in the database's order.
+std::string ResultsJson(const Program& program) {
+  std::string out;
+  const SubmissionDatabase& database = program.database;
+  for (int slot = 1; slot <= database.EngineCount(); ++slot) {
+    const EngineRecord& engine = database.Engine(slot);
+    if (engine.RegistrationStatus() != kNotSubmitted) {
+      out += SubmissionJson(EngineResult(engine, program.session.profile[kPageAddress])) + '\n';
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& args) {
   const std::optional<SessionArguments> arguments =
-      ParseSessionArguments(args, {"--text", "--html"});
+      ParseSessionArguments(args, {"--text", "--html", "--json"});
   if (!arguments) {
     return Fail(kUsageError, UsageOf("report"));
   }
@@ -40,8 +55,11 @@ int ReportCommand(const std::vector<std::string>& args) {
   CollectSession(tool.program);
   UpdateQueueStatus(tool.program);
   ShowReport(tool.program, kSummaryReport);
-  if (!WriteOutput(arguments->output,
-                   BuildSummaryReport(tool.program, ReportFormatOf(arguments->choice)))) {
+  const std::string text =
+      arguments->choice == "--json"
+          ? ResultsJson(tool.program)
+          : BuildSummaryReport(tool.program, ReportFormatOf(arguments->choice));
+  if (!WriteOutput(arguments->output, text)) {
     return Fail(kFileError, "cannot write " + (arguments->output.empty() ? "to standard output"
                                                                          : arguments->output));
   }

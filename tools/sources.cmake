@@ -14,6 +14,8 @@ target_sources(zentrova_tool_commands PRIVATE
   session_arguments.cpp
   session_command.cpp
   report_command.cpp
+  run_output.cpp
+  submission_json.cpp
   meta_command.cpp
   tool_program.cpp
 )

@@ -19,8 +19,12 @@ SubmissionRecorder::SubmissionRecorder(Browser& browser, const Program& program)
 
 void SubmissionRecorder::SubmitFirstForm() {
   const EngineRecord& engine = program_.database.Engine(program_.run.currentEngine);
-  lines_.push_back({engine.name, program_.progress.linkInProcess, "", 0, ""});
+  lines_.push_back(
+      {program_.run.currentEngine, engine.name, program_.progress.linkInProcess, "", 0, ""});
   pending_ = true;
+  if (submitted) {
+    submitted();
+  }
   browser_.SubmitFirstForm();
 }
 
@@ -29,6 +33,9 @@ void SubmissionRecorder::Stop() {
   if (AwaitingReply()) {
     lines_.back().verdict = "timed out";
     pending_ = false;
+    if (judged) {
+      judged();
+    }
   }
   browser_.Stop();
 }
@@ -49,6 +56,9 @@ void SubmissionRecorder::OnNavigationCompleted(const std::string& url, int httpS
                        : "failed";
     line.httpStatus = httpStatus;
     pending_ = false;
+    if (judged) {
+      judged();
+    }
   }
   if (events.navigationCompleted) {
     events.navigationCompleted(url, httpStatus);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@ namespace zentrova::tool {
 
 // One submission of a run as the tool reports it.
 struct SubmissionLine {
+  int engineSlot = 0;
   std::string engine;
   std::string pageAddress;
   std::string verdict;  // "successful", "failed" or "timed out"
@@ -39,6 +41,11 @@ class SubmissionRecorder : public Browser {
   }
 
   const std::vector<SubmissionLine>& Lines() const { return lines_; }
+
+  // A submission went out (the last line), and the last line got its verdict. The core has not
+  // yet taken the verdict when the second is called.
+  std::function<void()> submitted;
+  std::function<void()> judged;
 
  private:
   // True when the core is waiting for the reply to the submission noted last.

@@ -8,20 +8,30 @@ namespace {
 std::vector<ManualCommand> Commands() {
   return {
       {"run",
-       {"run SESSION [--db DATABASE] [--timeout SECONDS]"},
+       {"run SESSION [--db DATABASE] [--timeout SECONDS] [--json]"},
        "submit the session's Online Queue headless",
        "Submit the page to every engine of the session's Online Queue, headless, as the "
        "program's online registration does, and write the results into the session file. "
        "Each engine's reply page is kept in the LOG folder of the user's data folder. One line "
-       "per submission is printed: engine, page address, verdict (successful, failed or timed "
-       "out) and HTTP status (- when none came), separated by tabs; then one line per IndexNow "
-       "engine: engine, page address, verdict, HTTP status, its meaning in words (or why "
-       "nothing was sent) and the number of addresses sent. The IndexNow key file is checked "
-       "first; when the check fails the IndexNow engines are failed without being contacted. "
-       "Exit status 1 when the session cannot be written or the run ended before its end.",
+       "per submission is printed as its verdict is recorded: engine, page address, verdict "
+       "(successful, failed or timed out) and HTTP status (- when none came), separated by "
+       "tabs, and for a request that got no reply at all the browser's reason; then one line per "
+       "IndexNow engine: engine, page address, verdict, HTTP status, its meaning in words (or "
+       "why nothing was sent) and the number of addresses sent. The IndexNow key file is "
+       "checked first; when the check fails the IndexNow engines are failed without being "
+       "contacted. On a terminal a progress line under the lines shows the engine being "
+       "submitted to (k of n), the time since the start and the successes and failures so "
+       "far. Exit status 1 when the session cannot be written or the run ended before its end.",
        {{"--db DATABASE", "The submission database to use instead of the program's own."},
         {"--timeout SECONDS",
-         "How long to wait for each engine's reply, 1 to 86400 seconds; 30 by default."}}},
+         "How long to wait for each engine's reply, 1 to 86400 seconds; 30 by default."},
+        {"--json",
+         "Print one JSON object per line and submission instead, with the members engine, "
+         "address, verdict (successful, failed, or no reply when the run ended first; a "
+         "time-out is a failure, as the session records it), http_status (null when none "
+         "came), reason (why the verdict; an IndexNow engine's answer in words), started and "
+         "finished (the times the session "
+         "records, as YYYY-MM-DDThh:mm:ss local time)."}}},
       {"indexnow",
        {"indexnow key", "indexnow check SESSION"},
        "make an IndexNow key or check the session's key file",
@@ -32,13 +42,17 @@ std::vector<ManualCommand> Commands() {
        "not or cannot be fetched.",
        {}},
       {"report",
-       {"report SESSION --db DATABASE [--text | --html] [-o FILE]"},
+       {"report SESSION --db DATABASE [--text | --html | --json] [-o FILE]"},
        "write the session's summary report",
        "Write the session's summary report, as the program's Summary Report writes it right "
        "after opening the session.",
        {{"--db DATABASE", "The submission database the session was run with."},
         {"--text", "Plain text."},
         {"--html", "HTML, the default."},
+        {"--json",
+         "One JSON object per line for each engine the session holds a result for, with the "
+         "members of run --json; http_status and reason are null, the session keeping "
+         "neither."},
         {"-o FILE", "Write to FILE instead of standard output."}}},
       {"session",
        {"session export SESSION --db DATABASE [-o FILE]"},

@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTcpServer>
@@ -21,58 +24,76 @@ namespace {
 
 constexpr char kPage[] = "http://www.example.com/caf\xE9.html";
 
-TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
+// A session whose queue holds four engines of a compiled database: one that thanks, one whose
+// port is closed, one that refuses with 403, one that never answers; a fifth engine stays out
+// of the queue.
+struct RunFixture {
   FakeEngineServer server;
   QTemporaryDir home;
-  const QString appFolder = home.filePath("app");
-  ASSERT_TRUE(QDir().mkpath(appFolder));
-  const std::string app = appFolder.toStdString() + "/";
-  std::string closedHost;
-  {
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    closedHost = "http://127.0.0.1:" + std::to_string(probe.serverPort()) + "/";
+  QString appFolder;
+  std::string app;
+  std::string session;
+
+  RunFixture() {
+    appFolder = home.filePath("app");
+    EXPECT_TRUE(QDir().mkpath(appFolder));
+    app = appFolder.toStdString() + "/";
+    std::string closedHost;
+    {
+      QTcpServer probe;
+      EXPECT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+      closedHost = "http://127.0.0.1:" + std::to_string(probe.serverPort()) + "/";
+    }
+
+    WriteFileBytes(app + "engines.source",
+                   "engine Omega Silent\n  success Thank you\n  action " + server.Url("/never") +
+                       "\n  method POST\n  kind directory\n  field site = %001\nend\n"
+                       "engine Alpha Echo\n  success Thank you\n  action " +
+                       server.Url("/echo") +
+                       "\n  method POST\n  kind directory\n  field url = %001\n"
+                       "  field title = %002\nend\n"
+                       "engine IndexNow 403\n  success " +
+                       server.Url("/") + "\n  action " + server.Url("/indexnow/403") +
+                       "\n  method GET\n  kind search engine\n  field url = %001\nend\n"
+                       "engine Closed Port\n  success " +
+                       closedHost + "\n  action " + closedHost +
+                       "add\n  method POST\n  kind directory\n  field site = %001\nend\n"
+                       "engine Unqueued\n  success Thank you\n  action " +
+                       server.Url("/echo") +
+                       "\n  method POST\n  kind directory\n  field site = %001\nend\n");
+    ToolResult compiled = RunTool({"db", "compile", QString::fromStdString(app + "engines.source"),
+                                   "-o", QString::fromStdString(app + "kelvox.dll")},
+                                  home.path(), appFolder);
+    EXPECT_EQ(compiled.exitCode, 0) << compiled.errors.toStdString();
+
+    session = app + "run.ses";
+    {
+      tool::ToolProgram maker;
+      EXPECT_TRUE(maker.OpenDatabase(app + "kelvox.dll"));
+      Program& program = maker.program;
+      for (auto* profile : {&program.session.profile, &program.session.editor.boxText}) {
+        (*profile)[kPageAddress] = kPage;
+        (*profile)[kSiteTitle] = "Tom & Jerry's \"Best\"";
+      }
+      SortedList& list = program.engineLists.engineList;
+      for (int row = 0; row < list.Count(); ++row) {
+        list.SetMarked(row, list.Row(row).text != "Unqueued");
+      }
+      WriteSession(program, session, false);
+    }
   }
 
-  WriteFileBytes(app + "engines.source",
-                 "engine Omega Silent\n  success Thank you\n  action " + server.Url("/never") +
-                     "\n  method POST\n  kind directory\n  field site = %001\nend\n"
-                     "engine Alpha Echo\n  success Thank you\n  action " +
-                     server.Url("/echo") +
-                     "\n  method POST\n  kind directory\n  field url = %001\n"
-                     "  field title = %002\nend\n"
-                     "engine IndexNow 403\n  success " +
-                     server.Url("/") + "\n  action " + server.Url("/indexnow/403") +
-                     "\n  method GET\n  kind search engine\n  field url = %001\nend\n"
-                     "engine Closed Port\n  success " +
-                     closedHost + "\n  action " + closedHost +
-                     "add\n  method POST\n  kind directory\n  field site = %001\nend\n"
-                     "engine Unqueued\n  success Thank you\n  action " +
-                     server.Url("/echo") +
-                     "\n  method POST\n  kind directory\n  field site = %001\nend\n");
-  ToolResult compiled = RunTool({"db", "compile", QString::fromStdString(app + "engines.source"),
-                                 "-o", QString::fromStdString(app + "kelvox.dll")},
-                                home.path(), appFolder);
-  ASSERT_EQ(compiled.exitCode, 0) << compiled.errors.toStdString();
-
-  const std::string session = app + "run.ses";
-  {
-    tool::ToolProgram maker;
-    ASSERT_TRUE(maker.OpenDatabase(app + "kelvox.dll"));
-    Program& program = maker.program;
-    for (auto* profile : {&program.session.profile, &program.session.editor.boxText}) {
-      (*profile)[kPageAddress] = kPage;
-      (*profile)[kSiteTitle] = "Tom & Jerry's \"Best\"";
-    }
-    SortedList& list = program.engineLists.engineList;
-    for (int row = 0; row < list.Count(); ++row) {
-      list.SetMarked(row, list.Row(row).text != "Unqueued");
-    }
-    WriteSession(program, session, false);
+  ToolResult Run(const QStringList& options) {
+    return RunTool(QStringList{"run", QString::fromStdString(session), "--timeout", "2"} + options,
+                   home.path(), appFolder);
   }
+};
 
-  const ToolResult run =
-      RunTool({"run", QString::fromStdString(session), "--timeout", "2"}, home.path(), appFolder);
+TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
+  RunFixture fixture;
+  const std::string& app = fixture.app;
+  FakeEngineServer& server = fixture.server;
+  const ToolResult run = fixture.Run({});
 
   ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
   const QString page = QString::fromUtf8("http://www.example.com/café.html");
@@ -88,7 +109,7 @@ TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
 
   tool::ToolProgram reader;
   ASSERT_TRUE(reader.OpenDatabase(app + "kelvox.dll"));
-  ASSERT_TRUE(reader.OpenSession(session));
+  ASSERT_TRUE(reader.OpenSession(fixture.session));
   std::map<std::string, int> results;
   const SubmissionDatabase& database = reader.program.database;
   for (int slot = 1; slot <= database.EngineCount(); ++slot) {
@@ -204,6 +225,107 @@ TEST(RunCommandTest, IndexNowCommandMakesKeysAndChecksTheSessionsKeyFile) {
   }
 }
 
+QList<QJsonObject> JsonLines(const QString& output) {
+  QList<QJsonObject> objects;
+  for (const QString& line : output.split('\n', Qt::SkipEmptyParts)) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+    EXPECT_TRUE(document.isObject()) << line.toStdString();
+    objects.push_back(document.object());
+  }
+  return objects;
+}
+
+// Scripts read what the session now holds: the same verdicts and times from run --json as
+// from report --json afterwards, a time-out as the failure the session records.
+TEST(RunCommandTest, JsonLinesAreTrueToTheSession) {
+  RunFixture fixture;
+  const ToolResult run = fixture.Run({"--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+  const QList<QJsonObject> submissions = JsonLines(run.output);
+  ASSERT_EQ(submissions.size(), 4);
+
+  const QString page = QString::fromUtf8("http://www.example.com/café.html");
+  struct Expected {
+    QString engine;
+    QString verdict;
+    QJsonValue httpStatus;
+    QString reason;
+  };
+  const Expected expected[] = {
+      {"Alpha Echo", "successful", 200, "the reply matched the success marker"},
+      {"Closed Port", "failed", QJsonValue::Null, "no reply: net::ERR_CONNECTION_REFUSED"},
+      {"IndexNow 403", "failed", 403, "the engine refused it with HTTP status 403"},
+      {"Omega Silent", "failed", QJsonValue::Null, "no reply within 2 seconds"},
+  };
+  const QRegularExpression isoTime("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}$");
+  for (int i = 0; i < 4; ++i) {
+    const QJsonObject& object = submissions[i];
+    SCOPED_TRACE(expected[i].engine.toStdString());
+    EXPECT_EQ(object.keys(), (QStringList{"address", "engine", "finished", "http_status", "reason",
+                                          "started", "verdict"}));
+    EXPECT_EQ(object["engine"].toString(), expected[i].engine);
+    EXPECT_EQ(object["address"].toString(), page);
+    EXPECT_EQ(object["verdict"].toString(), expected[i].verdict);
+    EXPECT_EQ(object["http_status"], expected[i].httpStatus);
+    EXPECT_EQ(object["reason"].toString(), expected[i].reason);
+    EXPECT_TRUE(isoTime.match(object["started"].toString()).hasMatch())
+        << object["started"].toString().toStdString();
+    EXPECT_LE(object["started"].toString(), object["finished"].toString());
+  }
+
+  const ToolResult report = RunTool({"report", QString::fromStdString(fixture.session), "--db",
+                                     QString::fromStdString(fixture.app + "kelvox.dll"), "--json"},
+                                    fixture.home.path(), fixture.appFolder);
+  ASSERT_EQ(report.exitCode, 0) << report.errors.toStdString();
+  const QList<QJsonObject> results = JsonLines(report.output);
+  // In the database's order; the engine left out of the queue has no result.
+  ASSERT_EQ(results.size(), 4);
+  const int runIndexOf[] = {3, 0, 2, 1};
+  for (int i = 0; i < 4; ++i) {
+    const QJsonObject& submitted = submissions[runIndexOf[i]];
+    SCOPED_TRACE(submitted["engine"].toString().toStdString());
+    for (const char* key : {"engine", "address", "verdict", "started", "finished"}) {
+      EXPECT_EQ(results[i][key], submitted[key]) << key;
+    }
+    EXPECT_TRUE(results[i]["http_status"].isNull());
+    EXPECT_TRUE(results[i]["reason"].isNull());
+  }
+}
+
+// At a terminal the lines come under a progress line redrawn in place; in a pipe (the test
+// above) only the lines come.
+TEST(RunCommandTest, ShowsProgressOnATerminal) {
+  RunFixture fixture;
+  const ToolResult run =
+      RunToolOnTerminal({"run", QString::fromStdString(fixture.session), "--timeout", "2"},
+                        fixture.home.path(), fixture.appFolder, 60);
+  ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+  const QString clear = QStringLiteral("\r\x1b[K");
+  const QString page =
+      QRegularExpression::escape(QString::fromUtf8("http://www.example.com/café.html"));
+  const QString elapsed = "\\d+:\\d\\d";
+  for (const QString& part : {
+           "engine 1 of 4  " + elapsed + "  0 successful  0 failed  Alpha Echo",
+           "Alpha Echo\t" + page + "\tsuccessful\t200\r\n",
+           "engine 2 of 4  " + elapsed + "  1 successful  0 failed  Closed Port",
+           "engine 4 of 4  " + elapsed + "  1 successful  2 failed  Omega Silent",
+           "Omega Silent\t" + page + "\ttimed out\t-\r\n",
+       }) {
+    const QRegularExpression drawn(QRegularExpression::escape(clear) + part);
+    EXPECT_TRUE(drawn.match(run.output).hasMatch()) << part.toStdString() << "\nin:\n"
+                                                    << run.output.toStdString();
+  }
+  EXPECT_TRUE(run.output.endsWith(clear)) << "the progress line is gone at the end";
+  // 60 columns: no progress line reaches the last one, where a terminal would wrap.
+  for (const QString& drawn : run.output.split(QRegularExpression("\\r\\x1b\\[K|\\r\\n"))) {
+    if (drawn.startsWith("engine ")) {
+      EXPECT_LE(drawn.size(), 59) << drawn.toStdString();
+    }
+  }
+}
+
 TEST(RunCommandTest, RefusesBadArgumentsBeforeStartingTheBrowser) {
   QTemporaryDir home;
   const QString session = home.filePath("there.ses");
@@ -216,6 +338,7 @@ TEST(RunCommandTest, RefusesBadArgumentsBeforeStartingTheBrowser) {
       {{session, "--timeout", "ten"}, 2},
       {{session, "--timeout"}, 2},
       {{session, "--colour"}, 2},
+      {{session, "--json", "--json"}, 2},
       {{session, session}, 2},
       {{home.filePath("missing.ses")}, 1},
   };

@@ -16,4 +16,9 @@ struct ToolResult {
 // keeps its event loop running.
 ToolResult RunTool(const QStringList& arguments, const QString& home, const QString& appFolder);
 
+// The same with a pseudo-terminal of `columns` columns as standard input, output and error, as
+// a user at a terminal runs it; `output` holds all it printed, as the terminal received it.
+ToolResult RunToolOnTerminal(const QStringList& arguments, const QString& home,
+                             const QString& appFolder, int columns);
+
 }  // namespace zentrova::testing

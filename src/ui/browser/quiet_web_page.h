@@ -6,7 +6,8 @@ namespace zentrova {
 
 // A page that never opens a dialog of its own. A reply page's alert, confirm or prompt would
 // otherwise stop an unattended run until someone closed it; such scripts get the answer a
-// user who declines would give.
+// user who declines would give. Its console stays silent too: a reply page's console chatter
+// means nothing to the user of the tool and would tear through its progress line.
 class QuietWebPage : public QWebEnginePage {
   Q_OBJECT
 
@@ -20,6 +21,8 @@ class QuietWebPage : public QWebEnginePage {
                         QString* result) override {
     return false;
   }
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                int lineNumber, const QString& sourceID) override {}
 };
 
 }  // namespace zentrova

@@ -31,7 +31,7 @@ function=_zentrova_tool
 expect "capture" zentrova-tool ca
 expect "compile decompile dump" zentrova-tool db ""
 expect "export" zentrova-tool session ""
-expect "--db --help --timeout" zentrova-tool run --
+expect "--db --help --json --timeout" zentrova-tool run --
 expect "--text" zentrova-tool report site.ses --t
 expect "site.ses" zentrova-tool run s
 expect "" zentrova-tool run site.ses --timeout ""

@@ -4,6 +4,7 @@ target_sources(zentrova_unit_tests PRIVATE
   tools/database_source_test.cpp
   tools/db_command_test.cpp
   tools/shipped_data_test.cpp
+  tools/run_output_test.cpp
   tools/tool_help_test.cpp
 )
 # The source formats are tested as functions; the subcommands' exit codes and output through
