@@ -5,7 +5,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zentrova)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Zentrova developers")
-set(CPACK_PACKAGE_CONTACT "The Zentrova developers <maintainers@zentrova.org>")
+set(CPACK_PACKAGE_CONTACT "The Zentrova developers <maintainers@zentrova.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "submit a web page to search engines and directories")
 # The long description below the summary line; CPack indents it and marks the blank line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zentrova promotes one web page. A session describes the page: its address, title,
@@ -19,7 +19,7 @@ and timers, and builds the submission database from its readable source.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zentrova.org/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zentrova.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # The installed layout is relocatable (bin/ finds ../share/zentrova), so the package can be
