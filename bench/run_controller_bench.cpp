@@ -20,8 +20,8 @@ constexpr int kDeepLinkCount = 25;
 
 class InstantBrowser : public Browser {
  public:
-  void WritePage(const std::string& html) override { writtenBytes += html.size(); }
-  void SubmitFirstForm() override {
+  void Submit(const FormRequest& request) override {
+    sentBytes += request.fields.size();
     ++submissions;
     replyDue = true;
   }
@@ -36,7 +36,7 @@ class InstantBrowser : public Browser {
 
   bool replyDue = false;
   long submissions = 0;
-  size_t writtenBytes = 0;
+  size_t sentBytes = 0;
 };
 
 void FillQueue(Program& program) {

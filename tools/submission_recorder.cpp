@@ -17,7 +17,7 @@ SubmissionRecorder::SubmissionRecorder(Browser& browser, const Program& program)
   };
 }
 
-void SubmissionRecorder::SubmitFirstForm() {
+void SubmissionRecorder::Submit(const FormRequest& request) {
   const EngineRecord& engine = program_.database.Engine(program_.run.currentEngine);
   lines_.push_back(
       {program_.run.currentEngine, engine.name, program_.progress.linkInProcess, "", 0, ""});
@@ -25,7 +25,7 @@ void SubmissionRecorder::SubmitFirstForm() {
   if (submitted) {
     submitted();
   }
-  browser_.SubmitFirstForm();
+  browser_.Submit(request);
 }
 
 void SubmissionRecorder::Stop() {

@@ -25,8 +25,7 @@ class SubmissionRecorder : public Browser {
  public:
   SubmissionRecorder(Browser& browser, const Program& program);
 
-  void WritePage(const std::string& html) override { browser_.WritePage(html); }
-  void SubmitFirstForm() override;
+  void Submit(const FormRequest& request) override;
   void Navigate(const std::string& address) override { browser_.Navigate(address); }
   void Stop() override;
   std::string BodyText() const override { return browser_.BodyText(); }

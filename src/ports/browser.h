@@ -17,16 +17,24 @@ struct FormElement {
   std::vector<std::string> options;
 };
 
+// One submission as the browser sends it: what submitting the submission page's form would
+// send, loaded by the browser itself.
+struct FormRequest {
+  bool post = true;    // POST with `fields` as the body, else GET with them as the query
+  std::string action;  // the engine's action address
+  // application/x-www-form-urlencoded, ASCII; for GET it replaces the action's query.
+  std::string fields;
+};
+
 // The embedded browser that submissions, the service status page and link extraction go
 // through. All texts are Windows-1252 bytes, like everything else in the core; the platform
 // converts at its edge.
 //
 // Contract:
-// - WritePage replaces the current document by the given HTML. Loading that page is never
-//   reported as a completed navigation: only what follows (a submitted form's reply, a page
-//   navigated to) is.
-// - SubmitFirstForm submits the first form of the written page as soon as that page has
-//   finished loading, so the written page's own load can never be taken for the reply.
+// - Submit and Navigate each start one load, which is reported once when it completes; a
+//   load stopped or overtaken by a newer one is never reported.
+// - For a submission's reply only the address, the status, BodyText and LoadFailure are
+//   read; Links, FirstFormElements and PageSource describe pages reached by Navigate.
 // - BodyText, Links, FirstFormElements, PageSource and LoadFailure describe the page whose
 //   completion was reported last; they are ready when the completion callbacks run.
 class Browser {
@@ -40,8 +48,7 @@ class Browser {
 
   virtual ~Browser() = default;
 
-  virtual void WritePage(const std::string& html) = 0;
-  virtual void SubmitFirstForm() = 0;
+  virtual void Submit(const FormRequest& request) = 0;
   // A web address, or a local file given by its full path.
   virtual void Navigate(const std::string& address) = 0;
   virtual void Stop() = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "submission/form_encoding.h"
 #include "submission/html_escape.h"
 #include "submission/keyword_text.h"
 
@@ -55,50 +56,67 @@ std::string ExpandTemplate(const std::string& valueTemplate, const EngineRecord&
   return result;
 }
 
-std::string BuildSubmissionForm(Program& program) {
+std::vector<FormField> SubmissionFields(const Program& program) {
   const EngineRecord& engine = program.database.Engine(program.run.currentEngine);
   const ProfileValues& profile = program.session.profile;
   const std::string* deepLink = DeepLinkInProcess(program);
-
-  std::string form = "<FORM METHOD=";
-  form += engine.method == kGet ? "GET" : "POST";
-  form += " Action=";
-  form += kQuote + EscapeHtmlAttribute(engine.actionUrl) + kQuote + " >";
+  std::vector<FormField> fields;
   const int fieldCount = std::min(engine.fieldCount, kMaxFormFields);
+  fields.reserve(static_cast<size_t>(std::max(fieldCount, 0)));
   for (int field = 1; field <= fieldCount; ++field) {
     const std::string& valueTemplate = engine.fieldValues[static_cast<size_t>(field)];
     // Only a field that holds nothing but the page address carries the deep link.
-    const std::string value = deepLink != nullptr && valueTemplate == kPageAddressTemplate
-                                  ? *deepLink
-                                  : ExpandTemplate(valueTemplate, engine, profile);
-    form += "<input type=text name=";
-    form += kQuote + EscapeHtmlAttribute(engine.fieldNames[static_cast<size_t>(field)]) + kQuote;
-    form += " value=";
-    form += kQuote + EscapeHtmlAttribute(value) + kQuote + ">";
+    fields.push_back({engine.fieldNames[static_cast<size_t>(field)],
+                      deepLink != nullptr && valueTemplate == kPageAddressTemplate
+                          ? *deepLink
+                          : ExpandTemplate(valueTemplate, engine, profile)});
   }
-  form += "<input type=submit value=Register>" + EscapeHtmlAttribute(engine.name) + "</FORM>";
+  return fields;
+}
 
+void ShowSubmissionInProcess(Program& program) {
+  const EngineRecord& engine = program.database.Engine(program.run.currentEngine);
+  const std::string* deepLink = DeepLinkInProcess(program);
   if (deepLink != nullptr) {
     program.progress.linkInProcess = *deepLink;
     program.progress.deepLinkCount = std::to_string(program.run.deepLinkCounter);
   } else {
-    program.progress.linkInProcess = ExpandTemplate(kPageAddressTemplate, engine, profile);
+    program.progress.linkInProcess =
+        ExpandTemplate(kPageAddressTemplate, engine, program.session.profile);
     program.progress.deepLinkCount = "0";
   }
   program.views.Changed(View::Progress);
+}
+
+std::string BuildSubmissionForm(Program& program) {
+  const EngineRecord& engine = program.database.Engine(program.run.currentEngine);
+  std::string form = "<FORM METHOD=";
+  form += engine.method == kGet ? "GET" : "POST";
+  form += " Action=";
+  form += kQuote + EscapeHtmlAttribute(engine.actionUrl) + kQuote + " >";
+  for (const FormField& field : SubmissionFields(program)) {
+    form += "<input type=text name=";
+    form += kQuote + EscapeHtmlAttribute(field.name) + kQuote;
+    form += " value=";
+    form += kQuote + EscapeHtmlAttribute(field.value) + kQuote + ">";
+  }
+  form += "<input type=submit value=Register>" + EscapeHtmlAttribute(engine.name) + "</FORM>";
+  ShowSubmissionInProcess(program);
   return form;
+}
+
+FormRequest BuildSubmissionRequest(Program& program) {
+  const EngineRecord& engine = program.database.Engine(program.run.currentEngine);
+  FormRequest request;
+  request.post = engine.method != kGet;
+  request.action = engine.actionUrl;
+  request.fields = EncodeFormFields(SubmissionFields(program));
+  ShowSubmissionInProcess(program);
+  return request;
 }
 
 std::string SubmissionPage(const std::string& formHtml) {
   return "<HTML><BODY>\n" + formHtml + "\n</BODY></HTML>\n";
-}
-
-void WriteSubmissionPage(Program& program, const std::string& formHtml) {
-  program.ports.browser->WritePage(SubmissionPage(formHtml));
-}
-
-void SubmitSubmissionPage(Program& program) {
-  program.ports.browser->SubmitFirstForm();
 }
 
 }  // namespace zentrova

@@ -91,8 +91,7 @@ void NextSubmission(Program& program) {
       SubmitToIndexNow(program);
       return;
     }
-    WriteSubmissionPage(program, BuildSubmissionForm(program));
-    StartSubmission(program);
+    StartSubmission(program, BuildSubmissionRequest(program));
     return;
   }
   if (BatchRunning(program)) {
@@ -104,11 +103,11 @@ void NextSubmission(Program& program) {
   CollectSession(program);
 }
 
-void StartSubmission(Program& program) {
+void StartSubmission(Program& program, const FormRequest& request) {
   program.run.browserTask = kAwaitingReply;
   ArmReplyTimeout(program);
   ShowRunStep(program, kSubmitting);
-  SubmitSubmissionPage(program);
+  program.ports.browser->Submit(request);
 }
 
 void OnReplyTimeout(Program& program) {

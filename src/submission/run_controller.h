@@ -27,7 +27,7 @@ void ArmReplyTimeout(Program& program);
 bool DeepPromotionFollows(const Program& program, const EngineRecord& engine);
 // 0: nothing is left; -1: an engine's main page; n > 0: deep link n of the same engine.
 int SelectNextSubmission(Program& program);
-void StartSubmission(Program& program);
+void StartSubmission(Program& program, const FormRequest& request);
 void FinishSubmission(Program& program, SubmissionOutcome outcome);
 // phase: kDeepLinkPhase or kMainPagePhase; code: kSuccessful or kFailed. A result recorded
 // earlier stays until a verdict replaces it; among one engine's deep links, a failed one

@@ -1,6 +1,7 @@
 # Sources of the core's submission/ folder.
 target_sources(zentrova_core PRIVATE
   submission/busy_controls.cpp
+  submission/form_encoding.cpp
   submission/html_escape.cpp
   submission/indexnow_key_commands.cpp
   submission/indexnow_protocol.cpp

@@ -38,10 +38,7 @@ TEST(BrowserWindowTest, StaysHiddenShowsItsEmptyPageAndFollowsOnlyReachedAddress
   window.SubmissionBrowser().events.navigationCompleted = [&](const std::string& url, int) {
     reported.push_back(url);
   };
-  window.SubmissionBrowser().WritePage("<html><body><form method=\"post\" action=\"" +
-                                       server.Url("/echo") +
-                                       "\"><input name=\"a\" value=\"1\"></form></body></html>");
-  window.SubmissionBrowser().SubmitFirstForm();
+  window.SubmissionBrowser().Submit({true, server.Url("/echo"), "a=1"});
   ASSERT_TRUE(RunEventsUntil([&] { return reported.size() == 1; }, 20000));
   EXPECT_EQ(window.AddressBox()->text(), QString::fromStdString(server.Url("/echo")));
 

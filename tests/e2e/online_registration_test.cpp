@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -237,6 +238,30 @@ TEST_F(OnlineRegistrationTest, RequestsThatGetNoReplyFailWithTheBrowsersReasonKe
   const std::string droppedText = DeclaredPageText(ReadFileBytes(LogFile("Dropped.htm")));
   EXPECT_EQ(droppedText.rfind("No reply from the engine: net::ERR_", 0), 0u) << droppedText;
   EXPECT_FALSE(std::filesystem::exists(LogFile("Live Echo.htm")));
+}
+
+TEST_F(OnlineRegistrationTest, ARunPastTheBrowsersLimitForPageStartedLoadsLosesNoSubmission) {
+  // The browser drops a page's 201st navigation within ten seconds without a word; each of
+  // these submissions is a load of its own, so none may be lost, however fast the machine.
+  program().run.serviceChecked = true;
+  constexpr int kEngines = 250;
+  std::vector<int> engines;
+  for (int i = 0; i < kEngines; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "Engine %03d", i);
+    engines.push_back(web.AddEngine(
+        {name, server.Url("/echo"), i % 2 == 0 ? kPost : kGet, "Thank you", {{"url", "%001"}}}));
+  }
+
+  ASSERT_TRUE(web.RunOnlineRegistration(600000));
+
+  int successes = 0;
+  for (const int slot : engines) {
+    successes += Engine(slot).RegistrationStatus() == kSuccessful ? 1 : 0;
+  }
+  EXPECT_EQ(successes, kEngines);
+  EXPECT_EQ(Submissions(server).size(), static_cast<size_t>(kEngines));
+  EXPECT_EQ(program().engineLists.status.successful, std::to_string(kEngines));
 }
 
 struct ServiceCase {

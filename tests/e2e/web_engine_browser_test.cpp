@@ -9,7 +9,10 @@
 #include <QWebEngineProfile>
 #include "event_wait.h"
 
+#include "app/platform/windows1252.h"
 #include "fake_engine_server.h"
+#include "submission/form_encoding.h"
+#include "submission/request_builder.h"
 #include "support/test_program.h"
 #include "ui/browser/quiet_web_page.h"
 #include "ui/browser/web_engine_browser.h"
@@ -24,9 +27,8 @@ struct BrowserEvent {
   std::string bodyText;  // as BodyText() read it inside the handler
 };
 
-std::string FormPage(const std::string& method, const std::string& action) {
-  return "<html><body><p>Submission page</p><form method=\"" + method + "\" action=\"" + action +
-         "\"><input name=\"site\" value=\"caf\xE9 & co\"></form></body></html>";
+FormRequest Submission(const std::string& method, const std::string& action) {
+  return {method == "post", action, EncodeFormFields({{"site", "caf\xE9 & co"}})};
 }
 
 // A browser on its own page, recording the events it raises together with the page text the
@@ -71,8 +73,7 @@ class SubmissionReplyTest : public WebEngineBrowserTest,
 
 TEST_P(SubmissionReplyTest, ReportsTheReplyOnceAndNeverTheWrittenPage) {
   const ReplyCase& reply = GetParam();
-  browser.WritePage(FormPage(reply.method, server.Url(reply.path)));
-  browser.SubmitFirstForm();
+  browser.Submit(Submission(reply.method, server.Url(reply.path)));
 
   ASSERT_TRUE(WaitForEvents(2));
   Settle();
@@ -108,13 +109,78 @@ INSTANTIATE_TEST_SUITE_P(
                                 "", 429, "HTTP ERROR 429"}),
     [](const ::testing::TestParamInfo<ReplyCase>& info) { return info.param.label; });
 
+// What the browser itself sends when a page's form of text inputs is submitted by script:
+// the request that the direct load must reproduce byte for byte.
+ReceivedRequest SentByTheWrittenForm(QWebEnginePage& page, const FakeEngineServer& server,
+                                     const std::string& formHtml) {
+  const size_t before = server.Requests().size();
+  int loads = 0;
+  const QMetaObject::Connection connection =
+      QObject::connect(&page, &QWebEnginePage::loadFinished, [&loads](bool) { ++loads; });
+  page.setHtml(DecodeWindows1252(SubmissionPage(formHtml)));
+  bool sent = RunEventsUntil([&] { return loads == 1; }, 20000);
+  if (sent) {
+    page.runJavaScript(
+        "(function(){var f=document.forms[0];HTMLFormElement.prototype.submit.call(f);})()");
+    // The reply is let in before anything else is loaded.
+    sent = RunEventsUntil([&] { return loads == 2 && server.Requests().size() > before; }, 20000);
+  }
+  QObject::disconnect(connection);
+  return sent ? server.Requests().back() : ReceivedRequest{};
+}
+
+TEST_F(WebEngineBrowserTest, ASubmissionSendsExactlyWhatTheWrittenFormWouldSend) {
+  const std::string awkward[] = {
+      "Tom & Jerry's \"Best\" Caf\xE9",
+      "a b*-._~!'()+%20=?#/:;,@$[]{}|\\^`",
+      "\x80\x82\x8A\x99\x9F \xA0\xFF \x81\x8D\x9D <b>&amp;</b>",
+      "two\r\nlines\nand\rmore",
+      "tab\there",
+  };
+  for (const int method : {kPost, kGet}) {
+    for (const std::string& value : awkward) {
+      SCOPED_TRACE((method == kPost ? "POST " : "GET ") + value);
+      TestProgram test;
+      Program& program = test.program;
+      EngineRecord engine;
+      engine.name = "Engine";
+      engine.method = method;
+      engine.actionUrl = server.Url("/echo?from=action");
+      engine.fieldCount = 4;
+      const std::pair<const char*, const char*> fields[] = {
+          {"url", "%001"}, {"title", "%002"}, {"same", "%002"}, {"n\xE9 me", "fixed"}};
+      for (int i = 1; i <= 4; ++i) {
+        engine.fieldNames[i] = fields[i - 1].first;
+        engine.fieldValues[i] = fields[i - 1].second;
+      }
+      program.run.currentEngine = program.database.AddEngine(engine);
+      program.run.deepLinkCounter = -1;
+      program.session.profile[kPageAddress] = "http://www.example.com/caf\xE9.html";
+      program.session.profile[kSiteTitle] = value;
+
+      const ReceivedRequest written =
+          SentByTheWrittenForm(page, server, BuildSubmissionForm(program));
+      const size_t before = server.Requests().size();
+      browser.Submit(BuildSubmissionRequest(program));
+      ASSERT_TRUE(RunEventsUntil([&] { return server.Requests().size() > before; }, 20000));
+      const ReceivedRequest& direct = server.Requests().back();
+
+      EXPECT_FALSE(written.method.isEmpty());
+      EXPECT_EQ(direct.method, written.method);
+      EXPECT_EQ(direct.path, written.path);
+      EXPECT_EQ(direct.rawFields, written.rawFields);
+      ASSERT_TRUE(WaitForEvents(2));
+      events.clear();
+    }
+  }
+}
+
 TEST_F(WebEngineBrowserTest, ConnectionFailureIsReportedWithoutStatusAndWithTheBrowsersReason) {
   QTcpServer closed;
   ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
   const std::string action = "http://127.0.0.1:" + std::to_string(closed.serverPort()) + "/add";
   closed.close();
-  browser.WritePage(FormPage("post", action));
-  browser.SubmitFirstForm();
+  browser.Submit(Submission("post", action));
 
   ASSERT_TRUE(WaitForEvents(2));
   EXPECT_EQ(events[0].url, action);
@@ -123,22 +189,19 @@ TEST_F(WebEngineBrowserTest, ConnectionFailureIsReportedWithoutStatusAndWithTheB
   EXPECT_EQ(browser.LoadFailure(), "net::ERR_CONNECTION_REFUSED");
 
   // The next load that gets a reply is no failure.
-  browser.WritePage(FormPage("post", server.Url("/echo")));
-  browser.SubmitFirstForm();
+  browser.Submit(Submission("post", server.Url("/echo")));
   ASSERT_TRUE(WaitForEvents(4));
   EXPECT_EQ(browser.LoadFailure(), "");
 }
 
 TEST_F(WebEngineBrowserTest, StoppedRequestIsNeverReportedNorTakenForTheNextReply) {
-  browser.WritePage(FormPage("post", server.Url("/never")));
-  browser.SubmitFirstForm();
+  browser.Submit(Submission("post", server.Url("/never")));
   ASSERT_TRUE(RunEventsUntil([&] { return !server.Requests().empty(); }, 20000));
   browser.Stop();
   Settle();
   EXPECT_TRUE(events.empty());
 
-  browser.WritePage(FormPage("post", server.Url("/echo")));
-  browser.SubmitFirstForm();
+  browser.Submit(Submission("post", server.Url("/echo")));
   ASSERT_TRUE(WaitForEvents(1));
   Settle();
   ASSERT_EQ(events.size(), 2u);

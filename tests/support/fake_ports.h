@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,7 @@ namespace zentrova::testing {
 // CompleteNavigation / CompleteDocument with the page they want the core to see.
 class FakeBrowser : public Browser {
  public:
-  void WritePage(const std::string& html) override { writtenPages.push_back(html); }
-  void SubmitFirstForm() override { ++submitCount; }
+  void Submit(const FormRequest& request) override { submissions.push_back(request); }
   void Navigate(const std::string& address) override { navigations.push_back(address); }
   void Stop() override { ++stopCount; }
   std::string BodyText() const override { return bodyText; }
@@ -45,10 +45,9 @@ class FakeBrowser : public Browser {
     }
   }
 
-  std::vector<std::string> writtenPages;
+  std::vector<FormRequest> submissions;
   std::vector<std::string> navigations;
   std::vector<std::string> pasted;
-  int submitCount = 0;
   int stopCount = 0;
   std::string bodyText;
   std::vector<std::string> links;
@@ -56,6 +55,31 @@ class FakeBrowser : public Browser {
   std::string pageSource;
   std::string loadFailure;
 };
+
+// The value of the first field named `name` in urlencoded `fields`; empty when there is none.
+inline std::string FieldValue(const std::string& fields, const std::string& name) {
+  const std::string start = name + "=";
+  size_t at = 0;
+  while (at <= fields.size()) {
+    const size_t end = std::min(fields.find('&', at), fields.size());
+    if (fields.compare(at, start.size(), start) == 0) {
+      std::string value;
+      for (size_t i = at + start.size(); i < end; ++i) {
+        if (fields[i] == '+') {
+          value += ' ';
+        } else if (fields[i] == '%' && i + 2 < end) {
+          value += static_cast<char>(std::stoi(fields.substr(i + 1, 2), nullptr, 16));
+          i += 2;
+        } else {
+          value += fields[i];
+        }
+      }
+      return value;
+    }
+    at = end + 1;
+  }
+  return {};
+}
 
 // The other ports are the headless ones the companion tool uses.
 using zentrova::ShownMessage;

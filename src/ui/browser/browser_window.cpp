@@ -65,10 +65,9 @@ BrowserWindow::BrowserWindow(const std::string& logFolder, QWidget* parent)
   connect(getFormButton, &QPushButton::clicked, this, &BrowserWindow::GetForm);
   connect(navigateButton, &QPushButton::clicked, this,
           [this] { browser_->Navigate(EncodeWindows1252(addressBox_->text()).bytes); });
-  // Follows every address the browser reaches; the written submission pages are not places.
+  // Follows every address the browser reaches.
   connect(page_, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
-    if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus &&
-        info.url().scheme() != QLatin1String("data")) {
+    if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
       addressBox_->setText(info.url().toString());
     }
   });

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QPointer>
 #include <QTimer>
+#include <QWebEngineHttpRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -14,9 +15,8 @@
 namespace zentrova {
 namespace {
 
-// Submits through the prototype: a field named "submit" hides the form's own method.
-constexpr char kSubmitScript[] =
-    "(function(){var f=document.forms[0];if(f)HTMLFormElement.prototype.submit.call(f);})()";
+// All a submission's reply is judged and logged by.
+constexpr char kReadReplyScript[] = "document.body ? document.body.innerText : ''";
 
 // Everything the core may ask about the page, read at once so that it describes one
 // document. An XML document (a sitemap) is given back as markup, not as its rendering.
@@ -46,19 +46,12 @@ constexpr char kReadPageScript[] = R"js((function(){
                          form: form, source: source});
 })())js";
 
-// Beyond this, a written page that will not load is left to the reply time-out.
-constexpr int kMaxWriteRetries = 3;
-
 std::string ToCore(const QString& text) {
   return EncodeWindows1252(text).bytes;
 }
 
 std::string AddressOf(const QUrl& url) {
   return url.toString(QUrl::FullyEncoded).toStdString();
-}
-
-bool IsWrittenPage(const QUrl& url) {
-  return url.scheme() == QLatin1String("data");
 }
 
 FormElement ToFormElement(const QJsonObject& object) {
@@ -79,38 +72,32 @@ WebEngineBrowser::WebEngineBrowser(QWebEnginePage* page, QObject* parent)
   connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::OnLoadingChanged);
 }
 
-void WebEngineBrowser::WritePage(const std::string& html) {
-  request_ = Request::None;
-  ++serial_;
-  writingPage_ = true;
-  submitWhenWritten_ = false;
-  writtenPage_ = DecodeWindows1252(html);
-  writeRetries_ = 0;
-  // Written as UTF-8, so that the browser sends every value UTF-8 percent-encoded.
-  page_->setHtml(writtenPage_);
-}
-
-void WebEngineBrowser::SubmitFirstForm() {
+void WebEngineBrowser::Submit(const FormRequest& request) {
   StartRequest(Request::Submission);
-  if (writingPage_) {
-    submitWhenWritten_ = true;
+  QUrl url(DecodeWindows1252(request.action));
+  const QByteArray fields = QByteArray::fromStdString(request.fields);
+  QWebEngineHttpRequest http;
+  if (request.post) {
+    http.setMethod(QWebEngineHttpRequest::Post);
+    http.setHeader(QByteArrayLiteral("Content-Type"),
+                   QByteArrayLiteral("application/x-www-form-urlencoded"));
+    http.setPostData(fields);
   } else {
-    SendSubmission();
+    // As a form sent with GET does: its fields replace the action's own query.
+    url.setQuery(QString::fromLatin1(fields));
   }
+  http.setUrl(url);
+  page_->load(http);
 }
 
 void WebEngineBrowser::Navigate(const std::string& address) {
   StartRequest(Request::Navigation);
-  writingPage_ = false;
-  submitWhenWritten_ = false;
   page_->load(QUrl::fromUserInput(DecodeWindows1252(address)));
 }
 
 void WebEngineBrowser::Stop() {
   request_ = Request::None;
   ++serial_;
-  writingPage_ = false;
-  submitWhenWritten_ = false;
   page_->triggerAction(QWebEnginePage::Stop);
 }
 
@@ -131,26 +118,10 @@ void WebEngineBrowser::StartRequest(Request request) {
   ++serial_;
 }
 
-void WebEngineBrowser::SendSubmission() {
-  page_->runJavaScript(QString::fromLatin1(kSubmitScript), QWebEngineScript::ApplicationWorld);
-}
-
 void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
-  const bool writtenPage = IsWrittenPage(info.url());
   if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
-    if (!writtenPage && request_ != Request::None) {
+    if (request_ != Request::None) {
       requestStarted_ = true;
-    }
-    return;
-  }
-  if (writtenPage) {
-    if (!writingPage_) {
-      return;
-    }
-    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
-      OnWrittenPageLoaded();
-    } else {
-      RetryWrittenPage();
     }
     return;
   }
@@ -158,6 +129,7 @@ void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
   if (request_ == Request::None || !requestStarted_) {
     return;
   }
+  const Request request = request_;
   request_ = Request::None;
   if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) {
     // Nothing to show (HTTP 204, or a body the browser would only download): the browser
@@ -173,31 +145,25 @@ void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
   // A local file comes with a made-up status that no server sent.
   const bool fromServer = info.url().scheme().startsWith(QLatin1String("http"));
   const int httpStatus = fromServer && httpReply ? info.errorCode() : 0;
-  ReadPageThenReport(info.url(), httpStatus);
+  if (request == Request::Submission) {
+    ReadReplyThenReport(info.url(), httpStatus);
+  } else {
+    ReadPageThenReport(info.url(), httpStatus);
+  }
 }
 
-void WebEngineBrowser::RetryWrittenPage() {
-  // The browser may still be winding down the previous navigation (an aborted reply, say)
-  // and cut the written page's load short with it: the page is written again once that is
-  // over. A page superseded by a newer one is retried too, harmlessly, as the newest one.
-  if (writeRetries_ >= kMaxWriteRetries) {
-    return;
-  }
-  ++writeRetries_;
+void WebEngineBrowser::ReadReplyThenReport(const QUrl& url, int httpStatus) {
   const unsigned serial = serial_;
-  QTimer::singleShot(0, this, [this, serial] {
-    if (serial == serial_ && writingPage_) {
-      page_->setHtml(writtenPage_);
-    }
-  });
-}
-
-void WebEngineBrowser::OnWrittenPageLoaded() {
-  writingPage_ = false;
-  if (submitWhenWritten_) {
-    submitWhenWritten_ = false;
-    SendSubmission();
-  }
+  QPointer<WebEngineBrowser> self(this);
+  page_->runJavaScript(QString::fromLatin1(kReadReplyScript), QWebEngineScript::ApplicationWorld,
+                       [self, serial, url, httpStatus](const QVariant& result) {
+                         if (self.isNull() || self->serial_ != serial) {
+                           return;
+                         }
+                         self->ClearPage();
+                         self->bodyText_ = ToCore(result.toString());
+                         self->Report(url, httpStatus);
+                       });
 }
 
 void WebEngineBrowser::ReadPageThenReport(const QUrl& url, int httpStatus) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <QUrl>
 
 #include "ports/browser.h"
@@ -14,18 +13,18 @@ namespace zentrova {
 // The Browser port on a Qt WebEngine page. The page may sit in a visible view (the browser
 // window) or in none at all (a headless run); it must outlive this object.
 //
-// Only navigations this object started (a submitted form, Navigate) are reported, and only
-// once each: the written page's own load, loads that were stopped, and late events of an
-// earlier request are dropped. The page's text, links and form are read before the events
-// are raised, because the core reads them synchronously from its handlers.
+// Only loads this object started (Submit, Navigate) are reported, and only once each: loads
+// that were stopped and late events of an earlier request are dropped. What the core may ask
+// about the page is read before the events are raised, because the core reads it
+// synchronously from its handlers: a submission's reply only as text, a page navigated to
+// whole.
 class WebEngineBrowser : public QObject, public Browser {
   Q_OBJECT
 
  public:
   explicit WebEngineBrowser(QWebEnginePage* page, QObject* parent = nullptr);
 
-  void WritePage(const std::string& html) override;
-  void SubmitFirstForm() override;
+  void Submit(const FormRequest& request) override;
   void Navigate(const std::string& address) override;
   void Stop() override;
 
@@ -42,10 +41,8 @@ class WebEngineBrowser : public QObject, public Browser {
   enum class Request { None, Submission, Navigation };
 
   void OnLoadingChanged(const QWebEngineLoadingInfo& info);
-  void OnWrittenPageLoaded();
-  void RetryWrittenPage();
   void StartRequest(Request request);
-  void SendSubmission();
+  void ReadReplyThenReport(const QUrl& url, int httpStatus);
   void ReadPageThenReport(const QUrl& url, int httpStatus);
   void ReportEmptyReply(const QUrl& url);
   void ReportFailedLoad(const QWebEngineLoadingInfo& info);
@@ -58,10 +55,6 @@ class WebEngineBrowser : public QObject, public Browser {
   // dropped instead of describing the wrong page.
   unsigned serial_ = 0;
   bool requestStarted_ = false;
-  bool writingPage_ = false;
-  bool submitWhenWritten_ = false;
-  QString writtenPage_;
-  int writeRetries_ = 0;
 
   std::string bodyText_;
   std::vector<std::string> links_;

@@ -118,10 +118,10 @@ TEST_F(SessionBatchTest, RunsEverySessionInTurnAndWritesItsResultsIntoItsOwnFile
   EXPECT_TRUE(ControlsFree());
   // No service page during a batch, and each session submitted its own page.
   EXPECT_TRUE(test.browser.navigations.empty());
-  ASSERT_EQ(test.browser.writtenPages.size(), 4u);
-  EXPECT_NE(test.browser.writtenPages[1].find("http://one.example"), std::string::npos);
-  EXPECT_NE(test.browser.writtenPages[2].find("http://two.example"), std::string::npos);
-  EXPECT_NE(test.browser.writtenPages[3].find("http://three.example"), std::string::npos);
+  ASSERT_EQ(test.browser.submissions.size(), 4u);
+  EXPECT_EQ(testing::FieldValue(test.browser.submissions[1].fields, "url"), "http://one.example");
+  EXPECT_EQ(testing::FieldValue(test.browser.submissions[2].fields, "url"), "http://two.example");
+  EXPECT_EQ(testing::FieldValue(test.browser.submissions[3].fields, "url"), "http://three.example");
 
   EXPECT_EQ(ResultsIn(one), (std::vector<int>{kSuccessful, kSuccessful}));
   EXPECT_EQ(ResultsIn(two), (std::vector<int>{kSuccessful, kNotSubmitted}));
@@ -148,11 +148,11 @@ TEST_F(SessionBatchTest, StopEndsTheBatchAndTheSubmissionInProcess) {
   EXPECT_TRUE(ControlsFree());
 
   // Neither the time-out nor a late reply carries the stopped session on.
-  const size_t pages = test.browser.writtenPages.size();
+  const size_t pages = test.browser.submissions.size();
   test.replyTimer.SetEnabled(true);
   test.replyTimer.Fire();
   test.browser.CompleteNavigation("http://engines.example/thanks", "Thank you");
-  EXPECT_EQ(test.browser.writtenPages.size(), pages);
+  EXPECT_EQ(test.browser.submissions.size(), pages);
   EXPECT_TRUE(ControlsFree());
   EXPECT_EQ(ResultsIn(one), (std::vector<int>{kSuccessful, kNotSubmitted}));
   EXPECT_EQ(testing::ReadFileBytes(two), twoBefore);
@@ -180,7 +180,7 @@ TEST_F(SessionBatchTest, UnsavedOpenSessionIsOfferedForSavingFirst) {
   ASSERT_EQ(test.dialogs.messages.size(), 1u);
   EXPECT_EQ(test.dialogs.messages[0].text, "Do you want to save current session?");
   EXPECT_TRUE(statuses.empty());
-  EXPECT_TRUE(test.browser.writtenPages.empty());
+  EXPECT_TRUE(test.browser.submissions.empty());
   EXPECT_EQ(program().session.currentFile, kNewSessionFile);
 }
 
@@ -195,7 +195,7 @@ TEST_F(SessionBatchTest, UnfitFileStopsTheBatchBeforeAnythingRuns) {
   EXPECT_EQ(test.dialogs.messages[0].text, empty + "\r\n" + kUnfitText);
   EXPECT_EQ(test.dialogs.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(test.dialogs.messages[0].icon, MessageIcon::None);
-  EXPECT_TRUE(test.browser.writtenPages.empty());
+  EXPECT_TRUE(test.browser.submissions.empty());
   EXPECT_TRUE(statuses.empty());
   EXPECT_TRUE(ControlsFree());
 }

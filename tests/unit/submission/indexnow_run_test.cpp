@@ -85,7 +85,7 @@ TEST_F(IndexNowRunTest, OneJsonRequestCarriesThePageAndEverySameHostLinkBesideTh
   EXPECT_EQ(Count(body, "https://my.site/page"), 30u);
   EXPECT_EQ(body.find("other.site"), std::string::npos);
   // Only the form engine went through the browser.
-  EXPECT_EQ(t.browser.submitCount, 1);
+  EXPECT_EQ(t.browser.submissions.size(), 1u);
 
   t.http.Answer({202, "", ""});
   EXPECT_EQ(Engine(form).RegistrationStatus(), kSuccessful);
@@ -94,7 +94,7 @@ TEST_F(IndexNowRunTest, OneJsonRequestCarriesThePageAndEverySameHostLinkBesideTh
   EXPECT_FALSE(Queued(engine));
   EXPECT_TRUE(program.busy.runRegistration);
   EXPECT_FALSE(t.replyTimer.enabled);
-  EXPECT_EQ(t.browser.submitCount, 1);
+  EXPECT_EQ(t.browser.submissions.size(), 1u);
 
   const std::string page = LogPage(engine);
   EXPECT_NE(page.find("HTTP 202 - Accepted"), std::string::npos) << page;

@@ -116,12 +116,32 @@ TEST_F(SubmissionFormTest, NoFieldsLeaveOnlyTheButtonAndPostIsTheDefaultMethod) 
             "value=Register>Plain</FORM>");
 }
 
-TEST_F(SubmissionFormTest, WritesThreeLinesAndSubmitsThroughTheBrowser) {
-  WriteSubmissionPage(program, "<FORM></FORM>");
-  SubmitSubmissionPage(program);
-  ASSERT_EQ(t.browser.writtenPages.size(), 1u);
-  EXPECT_EQ(t.browser.writtenPages[0], "<HTML><BODY>\n<FORM></FORM>\n</BODY></HTML>\n");
-  EXPECT_EQ(t.browser.submitCount, 1);
+TEST_F(SubmissionFormTest, TheRequestCarriesWhatTheFormWouldSend) {
+  program.run.deepLinkCounter = -1;
+  FormRequest request = BuildSubmissionRequest(program);
+  EXPECT_FALSE(request.post);
+  EXPECT_EQ(request.action, "http://e.test/add?x=1&y=\"2\"");
+  EXPECT_EQ(request.fields,
+            "url=http%3A%2F%2Fmy.site%2F%3Fa%3D1%26b%3D2&t%22q=Say+%22hi%22+%3Cnow%3E"
+            "&u2=+http%3A%2F%2Fmy.site%2F%3Fa%3D1%26b%3D2");
+  EXPECT_EQ(program.progress.linkInProcess, "http://my.site/?a=1&b=2");
+
+  Engine(slot).method = kPost;
+  program.deepPromotion.links = {"http://my.site/one"};
+  program.run.deepLinkCounter = 1;
+  request = BuildSubmissionRequest(program);
+  EXPECT_TRUE(request.post);
+  EXPECT_EQ(FieldValue(request.fields, "url"), "http://my.site/one");
+  EXPECT_EQ(FieldValue(request.fields, "u2"), " http://my.site/?a=1&b=2");
+  EXPECT_EQ(program.progress.linkInProcess, "http://my.site/one");
+  EXPECT_EQ(program.progress.deepLinkCount, "1");
+
+  Engine(slot).fieldCount = 0;
+  EXPECT_EQ(BuildSubmissionRequest(program).fields, "");
+}
+
+TEST(SubmissionPage, PutsTheFormOnTheMiddleOfThreeLines) {
+  EXPECT_EQ(SubmissionPage("<FORM></FORM>"), "<HTML><BODY>\n<FORM></FORM>\n</BODY></HTML>\n");
 }
 
 }  // namespace

@@ -54,27 +54,20 @@ class RunFixture : public ::testing::Test {
     }
   }
 
-  // What each written submission page carried: engine name, and the "url" field's value.
-  static std::string Between(const std::string& text, const std::string& before,
-                             const std::string& after) {
-    const size_t start = text.find(before);
-    if (start == std::string::npos) {
-      return {};
-    }
-    const size_t from = start + before.size();
-    return text.substr(from, text.find(after, from) - from);
-  }
+  // Whom each submission went to (AddEngine's action host names the engine) and the "url"
+  // field it carried.
   std::vector<std::string> SubmittedEngines() const {
     std::vector<std::string> names;
-    for (const auto& page : t.browser.writtenPages) {
-      names.push_back(Between(page, "value=Register>", "</FORM>"));
+    for (const FormRequest& request : t.browser.submissions) {
+      const std::string& action = request.action;
+      names.push_back(action.substr(7, action.find(".test/") - 7));
     }
     return names;
   }
   std::vector<std::string> SubmittedAddresses() const {
     std::vector<std::string> addresses;
-    for (const auto& page : t.browser.writtenPages) {
-      addresses.push_back(Between(page, "name=\"url\" value=\"", "\""));
+    for (const FormRequest& request : t.browser.submissions) {
+      addresses.push_back(FieldValue(request.fields, "url"));
     }
     return addresses;
   }

@@ -71,7 +71,7 @@ TEST_F(ServiceStatusTest, APageInNoKnownFormWithdrawsNothing) {
   for (const std::string text : {"hello, Beta, Gamma", ""}) {
     SCOPED_TRACE(text);
     program.run.serviceChecked = false;
-    t.browser.writtenPages.clear();
+    t.browser.submissions.clear();
     for (int row = 0; row < 4; ++row) {
       program.engineLists.engineList.SetMarked(row, true);
     }
@@ -89,7 +89,7 @@ TEST_F(ServiceStatusTest, UpgradeNoticeEndsTheRunBeforeAnySubmission) {
             "our Web Site.");
   EXPECT_EQ(t.dialogs.messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(t.dialogs.messages[0].buttons, MessageButtons::Ok);
-  EXPECT_TRUE(t.browser.writtenPages.empty());
+  EXPECT_TRUE(t.browser.submissions.empty());
   EXPECT_EQ(program.engineLists.engineList.MarkedCount(), 4);
   EXPECT_TRUE(program.busy.runRegistration);
   EXPECT_FALSE(t.replyTimer.enabled);
@@ -103,7 +103,7 @@ TEST_F(ServiceStatusTest, UnsupportedNoticeEndsTheProgram) {
             "You have old version of program, please download latest version from our Web "
             "Site.");
   EXPECT_EQ(t.exitCount, 1);
-  EXPECT_TRUE(t.browser.writtenPages.empty());
+  EXPECT_TRUE(t.browser.submissions.empty());
 }
 
 TEST_F(ServiceStatusTest, AnErrorPageOrAFailedLoadIsNoAnswerAndTheRunGoesOn) {
@@ -123,7 +123,7 @@ TEST_F(ServiceStatusTest, AnErrorPageOrAFailedLoadIsNoAnswerAndTheRunGoesOn) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     program.run.serviceChecked = false;
-    t.browser.writtenPages.clear();
+    t.browser.submissions.clear();
     for (int row = 0; row < 4; ++row) {
       program.engineLists.engineList.SetMarked(row, true);
     }
@@ -159,7 +159,7 @@ TEST_F(ServiceStatusTest, StopWhileWaitingIgnoresTheLatePage) {
   Reply(ServicePage("W"));
   t.replyTimer.Fire();
   EXPECT_TRUE(t.dialogs.messages.empty());
-  EXPECT_TRUE(t.browser.writtenPages.empty());
+  EXPECT_TRUE(t.browser.submissions.empty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 # Unit tests of submission/.
 target_sources(zentrova_unit_tests PRIVATE
   submission/form_command_test.cpp
+  submission/form_encoding_test.cpp
   submission/indexnow_key_commands_test.cpp
   submission/indexnow_protocol_test.cpp
   submission/indexnow_run_test.cpp
