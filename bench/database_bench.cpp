@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -64,27 +63,6 @@ size_t ReadBytes(const std::string& path) {
   return static_cast<size_t>(in.gcount());
 }
 
-// The same bytes read as the file is laid out: the header, then each record's length word
-// and text, without looking at the texts.
-size_t ReadRecordByRecord(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string text(zentrova::kDatabaseHeaderSize, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  size_t total = text.size();
-  unsigned char word[2];
-  while (in.read(reinterpret_cast<char*>(word), 2)) {
-    const int length =
-        static_cast<int16_t>(word[0] | (word[1] << 8)) - zentrova::kRecordLengthOffset;
-    if (length < 0) {
-      break;
-    }
-    text.resize(static_cast<size_t>(length));
-    in.read(text.data(), length);
-    total += 2 + static_cast<size_t>(length);
-  }
-  return total;
-}
-
 }  // namespace
 
 int main() {
@@ -100,7 +78,6 @@ int main() {
   }
 
   std::vector<double> readTimes;
-  std::vector<double> recordReadTimes;
   std::vector<double> loadTimes;
   size_t fileSize = 0;
   int engines = 0;
@@ -108,10 +85,6 @@ int main() {
     const auto readStart = Clock::now();
     fileSize = ReadBytes(path);
     readTimes.push_back(Milliseconds(Clock::now() - readStart));
-
-    const auto recordReadStart = Clock::now();
-    ReadRecordByRecord(path);
-    recordReadTimes.push_back(Milliseconds(Clock::now() - recordReadStart));
 
     zentrova::HeadlessPorts headless;
     // Says why the generated database was refused, should it ever be.
@@ -133,14 +106,11 @@ int main() {
   fs::remove_all(root);
 
   const double read = Median(readTimes);
-  const double recordRead = Median(recordReadTimes);
   const double load = Median(loadTimes);
   std::printf("database at the limits: %zu bytes, %d engines, %d groups x %d entries\n", fileSize,
               engines, zentrova::kMaxCategoryGroups, zentrova::kMaxCategoryEntries);
   std::printf("read bytes in one read:      %8.2f ms (median of %d)\n", read, kRuns);
-  std::printf("read bytes record by record: %8.2f ms (median of %d)\n", recordRead, kRuns);
   std::printf("load:                        %8.2f ms (median of %d)\n", load, kRuns);
   std::printf("load / one read:             %8.2f (goal: at most 5)\n", load / read);
-  std::printf("load / record by record:     %8.2f (goal: at most 5)\n", load / recordRead);
   return 0;
 }
