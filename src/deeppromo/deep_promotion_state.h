@@ -35,6 +35,9 @@ struct LinkExtractionState {
   // The reply timer's own handler, put back when the extraction lets the timer go.
   std::function<void()> savedTimerTick;
   bool timerBorrowed = false;
+  // The file: address of a local file's folder, ending in "/"; empty for a web extraction.
+  std::string localFolder;
+  std::size_t linksBefore = 0;  // the list's length when the extraction began
 };
 
 // List7 and the dialog that fills it.

@@ -13,6 +13,8 @@ namespace zentrova {
 
 namespace {
 
+constexpr char kNoLinksFound[] = "No new links were found for the Deep Promotion list.";
+
 LinkExtractionState& Extraction(Program& program) {
   return program.deepPromotion.extraction;
 }
@@ -70,6 +72,8 @@ void Begin(Program& program, bool fromWeb) {
   auto& extraction = Extraction(program);
   extraction.pending = true;
   extraction.fromWeb = fromWeb;
+  extraction.localFolder.clear();
+  extraction.linksBefore = program.deepPromotion.links.size();
   extraction.sitemapsToFetch.clear();
   extraction.sitemapsSeen.clear();
 }
@@ -132,6 +136,34 @@ void QueueSitemaps(LinkExtractionState& extraction, const std::vector<std::strin
   }
 }
 
+// The folder part of a web address: "http://site/dir/page.htm" gives "http://site/dir/",
+// "http://site" gives "http://site/".
+std::string AddressFolder(const std::string& address) {
+  const size_t host = address.find("://");
+  const size_t path = host == std::string::npos ? std::string::npos : address.find('/', host + 3);
+  if (path == std::string::npos) {
+    return address + "/";
+  }
+  return address.substr(0, address.rfind('/') + 1);
+}
+
+// A local copy of a page links its site relatively; such links name the site's pages once
+// they are taken against the session's page address instead of the copy's folder.
+std::vector<std::string> SiteLinks(const Program& program, std::vector<std::string> links) {
+  const std::string& folder = program.deepPromotion.extraction.localFolder;
+  const std::string& page = program.session.profile[kPageAddress];
+  if (folder.empty() || !IsWebAddress(page) || page.find("://") + 3 >= page.size()) {
+    return links;
+  }
+  const std::string site = AddressFolder(page);
+  for (std::string& link : links) {
+    if (link.starts_with(folder)) {
+      link = site + link.substr(folder.size());
+    }
+  }
+  return links;
+}
+
 }  // namespace
 
 bool ExtractingFromWeb(const Program& program) {
@@ -156,6 +188,8 @@ void ExtractLinksFromFile(Program& program) {
     return;
   }
   Begin(program, false);
+  Extraction(program).localFolder =
+      FileAddress(std::filesystem::path(path).parent_path().string()) + "/";
   program.ports.browser->Navigate(FileAddress(path));
 }
 
@@ -198,7 +232,7 @@ void ExtractLinksFromDocument(Program& program) {
       AddDeepLinks(program, sitemap.locations);
       break;
     case SitemapKind::None:
-      AddDeepLinks(program, browser.Links());
+      AddDeepLinks(program, SiteLinks(program, browser.Links()));
       break;
   }
   if (!extraction.sitemapsToFetch.empty()) {
@@ -208,6 +242,9 @@ void ExtractLinksFromDocument(Program& program) {
   End(program);
   program.deepPromotion.dialog.visible = false;
   program.views.Changed(View::DeepLinks);
+  if (program.deepPromotion.links.size() == extraction.linksBefore) {
+    ShowExclamation(program, kNoLinksFound);
+  }
 }
 
 }  // namespace zentrova

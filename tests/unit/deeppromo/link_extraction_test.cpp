@@ -73,6 +73,25 @@ TEST_F(LinkExtractionTest, LocalFileGivesOnlyTheWebLinksOfItsDocument) {
   EXPECT_TRUE(ControlsFree());
 }
 
+TEST_F(LinkExtractionTest, LocalCopyLinksNameTheSessionsSiteAndAnEmptyHarvestIsSaid) {
+  program().session.profile[kPageAddress] = "http://www.site.example/shop/index.html";
+  SetFrame(program(), kLocalFileFrame);
+  dialog().filePath = FixturePath("links.htm");
+  const Links pageLinks{"file://" + FixturePath("other.htm"), "file://" + FixturePath("sub/a.htm"),
+                        "file:///elsewhere/x.htm"};
+  ExtractLinksFromFile(program());
+  PageLoads("file://" + FixturePath("links.htm"), "", pageLinks);
+  EXPECT_EQ(links(), (Links{"http://www.site.example/shop/other.htm",
+                            "http://www.site.example/shop/sub/a.htm"}));
+  EXPECT_TRUE(test.dialogs.messages.empty());
+
+  ExtractLinksFromFile(program());
+  PageLoads("file://" + FixturePath("links.htm"), "", pageLinks);
+  EXPECT_EQ(links().size(), 2u);
+  ASSERT_EQ(test.dialogs.messages.size(), 1u);
+  EXPECT_EQ(test.dialogs.messages[0].text, "No new links were found for the Deep Promotion list.");
+}
+
 TEST_F(LinkExtractionTest, LocalFileThatIsNotThereIsRefused) {
   SetFrame(program(), kLocalFileFrame);
   for (const std::string& path : {std::string(), FixturePath("missing.htm"), FixturePath("")}) {
