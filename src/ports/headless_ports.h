@@ -122,17 +122,24 @@ class RecordingShell : public Shell {
 class ScriptedHttpClient : public HttpClient {
  public:
   struct Pending {
+    RequestId id;
     HttpRequest request;
     Done done;
   };
 
-  void Send(const HttpRequest& request, Done done) override {
+  RequestId Send(const HttpRequest& request, Done done) override {
     sent.push_back(request);
-    pending.push_back({request, std::move(done)});
+    pending.push_back({++lastId, request, std::move(done)});
+    return lastId;
   }
-  void Abort() override {
-    ++abortCount;
-    pending.clear();
+  void Cancel(RequestId id) override {
+    for (auto it = pending.begin(); it != pending.end(); ++it) {
+      if (it->id == id) {
+        cancelled.push_back(id);
+        pending.erase(it);
+        return;
+      }
+    }
   }
   // Answers the oldest request still waiting; false when none is.
   bool Answer(const HttpAnswer& answer) {
@@ -147,7 +154,8 @@ class ScriptedHttpClient : public HttpClient {
 
   std::vector<HttpRequest> sent;
   std::deque<Pending> pending;
-  int abortCount = 0;
+  std::vector<RequestId> cancelled;
+  RequestId lastId = 0;
 };
 
 // Every piece of a program without windows but the browser, which an owner that needs one

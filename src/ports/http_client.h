@@ -25,14 +25,17 @@ struct HttpAnswer {
 // - the answer is handed to `done` later, through the event loop, never during Send;
 // - every request ends: a server that never answers gives status 0 with its reason once the
 //   platform's own transfer time-out strikes;
-// - Abort drops every request not yet answered; their `done` is never called.
+// - Cancel drops the request of that number if it is not yet answered; its `done` is never
+//   called. Other requests (a key-file check from the Profile page during a run) go on.
 class HttpClient {
  public:
   using Done = std::function<void(const HttpAnswer&)>;
+  // Numbers the requests of one client; never 0.
+  using RequestId = unsigned;
 
   virtual ~HttpClient() = default;
-  virtual void Send(const HttpRequest& request, Done done) = 0;
-  virtual void Abort() = 0;
+  virtual RequestId Send(const HttpRequest& request, Done done) = 0;
+  virtual void Cancel(RequestId request) = 0;
 };
 
 }  // namespace zentrova

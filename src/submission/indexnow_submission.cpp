@@ -126,13 +126,18 @@ void StartKeyFileCheck(Program& program) {
   run.browserTask = kKeyFileRequested;
   ArmReplyTimeout(program);
   const unsigned number = ++run.indexNow.requestNumber;
-  CheckKeyFile(*program.ports.http, {run.keyFile.key, run.keyFile.address},
-               [&program, number](const KeyFileVerdict& verdict) {
-                 const RunState& now = program.run;
-                 if (now.browserTask == kKeyFileRequested && now.indexNow.requestNumber == number) {
-                   ConcludeKeyFileCheck(program, verdict.found, verdict.reason);
-                 }
-               });
+  const HttpClient::RequestId request = CheckKeyFile(
+      *program.ports.http, {run.keyFile.key, run.keyFile.address},
+      [&program, number](const KeyFileVerdict& verdict) {
+        const RunState& now = program.run;
+        if (now.browserTask == kKeyFileRequested && now.indexNow.requestNumber == number) {
+          ConcludeKeyFileCheck(program, verdict.found, verdict.reason);
+        }
+      });
+  // A key judged at once has already led on, perhaps to a request of its own.
+  if (request != 0) {
+    run.indexNow.pendingRequest = request;
+  }
 }
 
 void SendIndexNowRequest(Program& program) {
@@ -151,7 +156,7 @@ void SendIndexNowRequest(Program& program) {
   ArmReplyTimeout(program);
   ShowRunStep(program, kSubmitting);
   const unsigned number = ++requests.requestNumber;
-  program.ports.http->Send(
+  requests.pendingRequest = program.ports.http->Send(
       HttpRequest{"POST", engine.actionUrl, kIndexNowContentType, body},
       [&program, number](const HttpAnswer& answer) {
         const RunState& now = program.run;
@@ -197,8 +202,14 @@ void SubmitToIndexNow(Program& program) {
   }
 }
 
+void CancelIndexNowRequest(Program& program) {
+  if (IsIndexNowTask(program.run.browserTask)) {
+    program.ports.http->Cancel(program.run.indexNow.pendingRequest);
+  }
+}
+
 void OnIndexNowTimeout(Program& program) {
-  program.ports.http->Abort();
+  CancelIndexNowRequest(program);
   const HttpAnswer none{0, "", NoAnswerReason(program)};
   if (program.run.browserTask == kKeyFileRequested) {
     ConcludeKeyFileCheck(program, false, "no answer: " + none.reason);

@@ -13,6 +13,8 @@ bool IsIndexNowTask(BrowserTask browserTask);
 // on the page's host, in requests of at most 10,000 addresses, after the run's key-file check;
 // the verdict comes from the answers' HTTP status. Ends by going on to the next submission.
 void SubmitToIndexNow(Program& program);
+// Drops the request awaited, if any (the run is being stopped).
+void CancelIndexNowRequest(Program& program);
 // The reply time-out struck while the key file or an engine's answer was awaited.
 void OnIndexNowTimeout(Program& program);
 

@@ -9,20 +9,20 @@ KeyFileTarget ProfileKeyFile(const ProfileValues& profile) {
   return {key, KeyFileAddress(profile[kPageAddress], key, profile[kIndexNowKeyFile])};
 }
 
-void CheckKeyFile(HttpClient& http, const KeyFileTarget& target,
-                  std::function<void(const KeyFileVerdict&)> done) {
+HttpClient::RequestId CheckKeyFile(HttpClient& http, const KeyFileTarget& target,
+                                   std::function<void(const KeyFileVerdict&)> done) {
   if (const auto problem = IndexNowKeyProblem(target.key)) {
     done({false, *problem});
-    return;
+    return 0;
   }
   if (target.address.empty()) {
     done({false, "the page address is no http or https address, so the key file has none"});
-    return;
+    return 0;
   }
-  http.Send(HttpRequest{"GET", target.address, "", ""},
-            [key = target.key, done = std::move(done)](const HttpAnswer& answer) {
-              done(JudgeKeyFileAnswer(answer, key));
-            });
+  return http.Send(HttpRequest{"GET", target.address, "", ""},
+                   [key = target.key, done = std::move(done)](const HttpAnswer& answer) {
+                     done(JudgeKeyFileAnswer(answer, key));
+                   });
 }
 
 }  // namespace zentrova

@@ -16,9 +16,9 @@ struct KeyFileTarget {
 };
 KeyFileTarget ProfileKeyFile(const ProfileValues& profile);
 
-// Fetches the key file and judges it. A missing or malformed key, or a missing address, is
-// judged at once without a request.
-void CheckKeyFile(HttpClient& http, const KeyFileTarget& target,
-                  std::function<void(const KeyFileVerdict&)> done);
+// Fetches the key file and judges it; the request's number. A missing or malformed key, or a
+// missing address, is judged at once without a request (number 0).
+HttpClient::RequestId CheckKeyFile(HttpClient& http, const KeyFileTarget& target,
+                                   std::function<void(const KeyFileVerdict&)> done);
 
 }  // namespace zentrova

@@ -75,12 +75,12 @@ void RequestServiceStatus(Program& program) {
 
 void StopOnlineRegistration(Program& program) {
   SetBusyControls(program, kRegistrationActivity, false);
+  CancelIndexNowRequest(program);
   program.run.browserTask = kBrowserStopped;
   SaveSessionIfChanged(program);
   CollectSession(program);
   ClearEngineInProcess(program);
   program.ports.replyTimer->SetEnabled(false);
-  program.ports.http->Abort();
 }
 
 void NextSubmission(Program& program) {

@@ -54,6 +54,8 @@ struct IndexNowRequests {
   bool keyNotVerified = false;  // an engine answered 202 to one of the requests
   // Numbers every request, so that an answer arriving after its time-out is not taken.
   unsigned requestNumber = 0;
+  // The HTTP client's number of the request awaited, for cancelling it.
+  unsigned pendingRequest = 0;
 };
 
 struct RunState {

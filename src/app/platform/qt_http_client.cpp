@@ -3,7 +3,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
-#include <utility>
 
 #include "app/platform/windows1252.h"
 
@@ -24,10 +23,12 @@ QtHttpClient::QtHttpClient(int transferTimeoutMilliseconds)
     : transferTimeout_(transferTimeoutMilliseconds) {}
 
 QtHttpClient::~QtHttpClient() {
-  Abort();
+  for (const RequestId id : pending_.keys()) {
+    Cancel(id);
+  }
 }
 
-void QtHttpClient::Send(const HttpRequest& request, Done done) {
+HttpClient::RequestId QtHttpClient::Send(const HttpRequest& request, Done done) {
   QNetworkRequest networkRequest(QUrl(DecodeWindows1252(request.url)));
   networkRequest.setTransferTimeout(transferTimeout_);
   // A cached key file would hide the one the user has just uploaded.
@@ -41,7 +42,8 @@ void QtHttpClient::Send(const HttpRequest& request, Done done) {
   } else {
     reply = manager_.get(networkRequest);
   }
-  pending_.insert(reply);
+  const RequestId id = ++lastId_;
+  pending_.insert(id, reply);
   QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
                    [reply](qint64 received, qint64) {
                      if (received > kMaxAnswerBytes) {
@@ -50,11 +52,12 @@ void QtHttpClient::Send(const HttpRequest& request, Done done) {
                      }
                    });
   QObject::connect(reply, &QNetworkReply::finished, reply,
-                   [this, reply, done = std::move(done)] { Finish(reply, done); });
+                   [this, id, reply, done = std::move(done)] { Finish(id, reply, done); });
+  return id;
 }
 
-void QtHttpClient::Finish(QNetworkReply* reply, const Done& done) {
-  pending_.remove(reply);
+void QtHttpClient::Finish(RequestId id, QNetworkReply* reply, const Done& done) {
+  pending_.remove(id);
   reply->deleteLater();
   HttpAnswer answer;
   const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -71,13 +74,14 @@ void QtHttpClient::Finish(QNetworkReply* reply, const Done& done) {
   done(answer);
 }
 
-void QtHttpClient::Abort() {
-  const QSet<QNetworkReply*> replies = std::exchange(pending_, {});
-  for (QNetworkReply* reply : replies) {
-    QObject::disconnect(reply, nullptr, nullptr, nullptr);
-    reply->abort();
-    reply->deleteLater();
+void QtHttpClient::Cancel(RequestId id) {
+  QNetworkReply* reply = pending_.take(id);
+  if (reply == nullptr) {
+    return;
   }
+  QObject::disconnect(reply, nullptr, nullptr, nullptr);
+  reply->abort();
+  reply->deleteLater();
 }
 
 }  // namespace zentrova

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QHash>
 #include <QNetworkAccessManager>
-#include <QSet>
 
 #include "ports/http_client.h"
 
@@ -19,15 +19,16 @@ class QtHttpClient : public HttpClient {
   explicit QtHttpClient(int transferTimeoutMilliseconds = kDefaultTransferTimeoutMilliseconds);
   ~QtHttpClient() override;
 
-  void Send(const HttpRequest& request, Done done) override;
-  void Abort() override;
+  RequestId Send(const HttpRequest& request, Done done) override;
+  void Cancel(RequestId request) override;
   void SetTransferTimeout(int milliseconds) { transferTimeout_ = milliseconds; }
 
  private:
-  void Finish(QNetworkReply* reply, const Done& done);
+  void Finish(RequestId id, QNetworkReply* reply, const Done& done);
 
   QNetworkAccessManager manager_;
-  QSet<QNetworkReply*> pending_;
+  QHash<RequestId, QNetworkReply*> pending_;
+  RequestId lastId_ = 0;
   int transferTimeout_;
 };
 

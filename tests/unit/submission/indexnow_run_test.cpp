@@ -147,14 +147,18 @@ TEST_F(IndexNowRunTest, AnAnswerThatNeverComesFailsAtTheTimeOutAndALateOneIsIgno
   KeyFileFound();
   ASSERT_EQ(t.http.pending.size(), 1u);
   auto late = t.http.pending.front();
+  // A check from the Profile page meanwhile is no part of the run and goes on.
+  t.http.Send({"GET", "https://my.site/other.txt", "", ""}, [](const HttpAnswer&) {});
   t.replyTimer.Fire();
-  EXPECT_EQ(t.http.abortCount, 1);
+  EXPECT_EQ(t.http.cancelled, std::vector<HttpClient::RequestId>{late.id});
+  EXPECT_EQ(t.http.pending.front().request.url, "https://my.site/other.txt");
   EXPECT_EQ(Engine(slot).RegistrationStatus(), kFailed);
   EXPECT_EQ(Engine(slot).indexNow.meaning, "No answer: the reply time-out of 30 seconds passed");
   // Gamma's request is under way; Beta's answer arriving now must not be taken for it.
   ASSERT_EQ(Posts().size(), 2u);
   late.done({200, "", ""});
   EXPECT_EQ(Engine(next).RegistrationStatus(), kNotSubmitted);
+  t.http.pending.pop_front();
   t.http.Answer({200, "", ""});
   EXPECT_EQ(Engine(next).RegistrationStatus(), kSuccessful);
 }
