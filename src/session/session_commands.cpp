@@ -3,6 +3,7 @@
 #include "engines/categories.h"
 #include "engines/engine_lists.h"
 #include "program/main_page.h"
+#include "reports/report_page.h"
 #include "session/file_dialogs.h"
 #include "session/log_folder.h"
 #include "session/session_file.h"
@@ -42,6 +43,8 @@ void NewSession(Program& program) {
     program.database.Engine(slot).ClearRunFields();
   }
   ClearLogPages(program);
+  // The report view goes back to "No Report", whose page the clearing has just removed.
+  ShowReport(program, kNoReport);
   ShowMainPage(program, kProfilePage);
   FillEngineLists(program);
   ResetProfile(program);

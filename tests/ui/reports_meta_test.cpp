@@ -100,6 +100,8 @@ class ReportsMetaTest : public QObject {
     QVERIFY(!reports.Button("SaveSummaryReport")->isEnabled());
     QVERIFY(!reports.Button("GoToSearchEngine")->isEnabled());
     QCOMPARE(reports.Shown(), reports.Log("noreport.htm"));
+    QVERIFY(ReadFileBytes(reports.Log("noreport.htm")).find("Select Report Type") !=
+            std::string::npos);
 
     QStringList menu;
     for (QAction* action : reports.page->ReportMenu()->actions()) {

@@ -229,6 +229,10 @@ TEST_F(SessionCommandsTest, NewSessionAfterARunClearsEveryRunFieldOfEveryEngine)
     EXPECT_EQ(engine.finishedAt, "");
     EXPECT_EQ(engine.runDate, "");
   }
+  // The report view is back at "No Report", and its page is there to be shown.
+  EXPECT_EQ(program().reports.viewedPage, program().folders.LogFolder() + "noreport.htm");
+  EXPECT_NE(testing::ReadFileBytes(program().reports.viewedPage).find("Select Report Type"),
+            std::string::npos);
 }
 
 // The ".ses" name of a converted old file was never chosen by the user: a Save asks before it
