@@ -4,7 +4,7 @@
 #include <random>
 #include <set>
 
-#include "text/utf8_text.h"
+#include "text/code_page.h"
 
 namespace zentrova {
 
@@ -172,16 +172,16 @@ std::string JsonString(std::string_view utf8) {
 std::string IndexNowBody(const std::string& host, const std::string& key,
                          const std::string& keyLocation, const std::vector<std::string>& addresses,
                          size_t first, size_t count) {
-  std::string body = "{\"host\":" + JsonString(Windows1252ToUtf8(host)) +
-                     ",\"key\":" + JsonString(Windows1252ToUtf8(key)) +
-                     ",\"keyLocation\":" + JsonString(Windows1252ToUtf8(keyLocation)) +
+  std::string body = "{\"host\":" + JsonString(Utf8FromWindows1252(host)) +
+                     ",\"key\":" + JsonString(Utf8FromWindows1252(key)) +
+                     ",\"keyLocation\":" + JsonString(Utf8FromWindows1252(keyLocation)) +
                      ",\"urlList\":[";
   const size_t end = std::min(addresses.size(), first + count);
   for (size_t i = first; i < end; ++i) {
     if (i != first) {
       body += ',';
     }
-    body += JsonString(Windows1252ToUtf8(addresses[i]));
+    body += JsonString(Utf8FromWindows1252(addresses[i]));
   }
   return body + "]}";
 }

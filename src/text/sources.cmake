@@ -4,5 +4,4 @@ target_sources(zentrova_core PRIVATE
   text/distributor.cpp
   text/string_table.cpp
   text/string_table_file.cpp
-  text/utf8_text.cpp
 )
