@@ -1,11 +1,11 @@
 #include "deeppromo/deep_link_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 #include "engines/engine_lists.h"
 #include "session/session_model.h"
+#include "text/ascii_case.h"
 
 namespace zentrova {
 
@@ -15,10 +15,7 @@ bool StartsWithHttp(const std::string& link) {
   if (link.size() < 4) {
     return false;
   }
-  std::string head = link.substr(0, 4);
-  std::transform(head.begin(), head.end(), head.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return head == "http";
+  return AsciiLowercase(std::string_view(link).substr(0, 4)) == "http";
 }
 
 bool ListUnlocked(const Program& program) {

@@ -1,7 +1,5 @@
 #include "meta/meta_generator.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstring>
 
 #include "meta/html_split.h"
@@ -9,6 +7,7 @@
 #include "program/busy_cursor.h"
 #include "session/file_dialogs.h"
 #include "session/session_model.h"
+#include "text/ascii_case.h"
 #include "text/code_page.h"
 
 namespace zentrova {
@@ -43,9 +42,7 @@ std::string MakeNewFileName(Program& program, int n) {
     }
   }
   name += std::to_string(n) + ".htm";
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return name;
+  return AsciiLowercase(name);
 }
 
 void BrowseMetaSource(Program& program) {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "text/ascii_case.h"
 #include "text/code_page.h"
 
 namespace zentrova {
@@ -11,16 +12,9 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lowered;
-}
-
 // `charset=utf-8`, in a META tag of either form, quoted or not, with or without the hyphen.
 bool DeclaresUtf8(std::string_view page) {
-  const std::string text = Lowered(page);
+  const std::string text = AsciiLowercase(page);
   // Only the head declares; a body may well talk about character sets.
   const size_t end = std::min(text.find("</head"), text.size());
   for (size_t at = text.find("charset"); at < end; at = text.find("charset", at + 1)) {

@@ -1,7 +1,6 @@
 #include "session/session_file.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "engines/categories.h"
 #include "engines/engine_lists.h"
@@ -14,6 +13,7 @@
 #include "session/log_folder.h"
 #include "session/session_bytes.h"
 #include "session/session_model.h"
+#include "text/ascii_case.h"
 
 namespace zentrova {
 
@@ -32,10 +32,7 @@ bool EndsWithWps(const std::string& path) {
   if (path.size() < 3) {
     return false;
   }
-  std::string tail = path.substr(path.size() - 3);
-  std::transform(tail.begin(), tail.end(), tail.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return tail == "wps";
+  return AsciiLowercase(std::string_view(path).substr(path.size() - 3)) == "wps";
 }
 
 std::string EncodeSession(const Program& program) {

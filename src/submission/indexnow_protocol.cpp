@@ -4,6 +4,7 @@
 #include <random>
 #include <set>
 
+#include "text/ascii_case.h"
 #include "text/code_page.h"
 
 namespace zentrova {
@@ -27,14 +28,6 @@ enum HttpStatus : int {
 
 bool IsKeyCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
-}
-
-std::string Lowercase(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  });
-  return lower;
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -81,7 +74,7 @@ std::optional<WebAddress> ParseWebAddress(std::string_view address) {
     return std::nullopt;
   }
   WebAddress parts;
-  parts.scheme = Lowercase(address.substr(0, schemeEnd));
+  parts.scheme = AsciiLowercase(address.substr(0, schemeEnd));
   if (parts.scheme != "http" && parts.scheme != "https") {
     return std::nullopt;
   }
@@ -98,7 +91,7 @@ std::optional<WebAddress> ParseWebAddress(std::string_view address) {
   if (host.empty()) {
     return std::nullopt;
   }
-  parts.host = Lowercase(host);
+  parts.host = AsciiLowercase(host);
   parts.authority = std::string(authority);
   return parts;
 }

@@ -1,5 +1,6 @@
 # Sources of the core's text/ folder.
 target_sources(zentrova_core PRIVATE
+  text/ascii_case.cpp
   text/code_page.cpp
   text/distributor.cpp
   text/string_table.cpp
