@@ -72,6 +72,8 @@ void ShowResultsOnly(Program& program, int type) {
 void ShowNoReport(Program& program) {
   ReportState& reports = program.reports;
   reports.statusList.Clear();
+  // Nothing is left to go to, whichever row was current before.
+  UpdateGoToEngineButton(program);
   reports.frameCaption = "No Report";
   reports.saveReportEnabled = false;
   SetBusyCursor(program, true);

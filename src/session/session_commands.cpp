@@ -43,10 +43,11 @@ void NewSession(Program& program) {
     program.database.Engine(slot).ClearRunFields();
   }
   ClearLogPages(program);
-  // The report view goes back to "No Report", whose page the clearing has just removed.
-  ShowReport(program, kNoReport);
   ShowMainPage(program, kProfilePage);
   FillEngineLists(program);
+  // The report view goes back to "No Report", whose page the clearing has just removed and
+  // whose status list stays empty, though the engine lists have just filled it.
+  ShowReport(program, kNoReport);
   ResetProfile(program);
   ResetCategories(program);
   ShowSession(program);

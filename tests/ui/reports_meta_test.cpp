@@ -96,6 +96,7 @@ class ReportsMetaTest : public QObject {
     ReportsUi reports;
     QVERIFY(reports.ok);
     QCOMPARE(reports.Caption(), QStringLiteral("No Report"));
+    QVERIFY(reports.Rows().isEmpty());
     QCOMPARE(reports.CheckedItems(), QStringList{QStringLiteral("&No Report")});
     QVERIFY(!reports.Button("SaveSummaryReport")->isEnabled());
     QVERIFY(!reports.Button("GoToSearchEngine")->isEnabled());
@@ -114,6 +115,22 @@ class ReportsMetaTest : public QObject {
       save << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     QCOMPARE(save, (QStringList{"Save as &Text", "Save as &HTML", "-", "Copy To &Clipboard"}));
+  }
+
+  void newSessionLeavesTheStatusListEmpty() {
+    ReportsUi reports;
+    QVERIFY(reports.ok);
+    reports.Choose("&Summary Report");
+    reports.ui.Find<QListWidget>("List3")->setCurrentRow(
+        reports.Rows().indexOf("Alpha Search\t(Not Reg)"));
+    QVERIFY(reports.Button("GoToSearchEngine")->isEnabled());
+
+    reports.ui.Action("m_new")->trigger();
+
+    QCOMPARE(reports.Caption(), QStringLiteral("No Report"));
+    QVERIFY(reports.Rows().isEmpty());
+    QVERIFY(!reports.Button("GoToSearchEngine")->isEnabled());
+    QCOMPARE(reports.Shown(), reports.Log("noreport.htm"));
   }
 
   void eachReportTypeFillsThePage_data() {

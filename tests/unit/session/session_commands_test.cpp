@@ -233,6 +233,8 @@ TEST_F(SessionCommandsTest, NewSessionAfterARunClearsEveryRunFieldOfEveryEngine)
   EXPECT_EQ(program().reports.viewedPage, program().folders.LogFolder() + "noreport.htm");
   EXPECT_NE(testing::ReadFileBytes(program().reports.viewedPage).find("Select Report Type"),
             std::string::npos);
+  EXPECT_EQ(program().reports.statusList.Count(), 0);
+  EXPECT_FALSE(program().reports.goToEngineEnabled);
 }
 
 // The ".ses" name of a converted old file was never chosen by the user: a Save asks before it
