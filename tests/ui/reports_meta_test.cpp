@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,6 +19,7 @@
 #include "ui/browser/headless_environment.h"
 #include "ui/main/local_page_view.h"
 #include "ui/main/reports_page.h"
+#include "ui/main/status_list_view.h"
 #include "ui_fixture.h"
 
 using namespace zentrova;
@@ -51,6 +51,10 @@ struct ReportsUi {
       }
     }
   }
+  void SetOneSuccessAndOneFailure() {
+    SetResult(kAlpha, kSuccessful);
+    SetResult(kBeta, kFailed);
+  }
   // As the user does: the menu opens, the item runs, the menu closes.
   void Choose(const char* reportItem) const {
     QMenu* menu = page->ReportMenu();
@@ -70,9 +74,10 @@ struct ReportsUi {
   }
   QStringList Rows() const {
     QStringList rows;
-    auto* list = ui.Find<QListWidget>("List3");
-    for (int row = 0; row < list->count(); ++row) {
-      rows << list->item(row)->text();
+    auto* list = ui.Find<StatusListView>("List3");
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+      rows << list->topLevelItem(row)->text(0) + QLatin1Char('\t') +
+                  list->topLevelItem(row)->text(1);
     }
     return rows;
   }
@@ -121,7 +126,7 @@ class ReportsMetaTest : public QObject {
     ReportsUi reports;
     QVERIFY(reports.ok);
     reports.Choose("&Summary Report");
-    reports.ui.Find<QListWidget>("List3")->setCurrentRow(
+    reports.ui.Find<StatusListView>("List3")->SetCurrentRow(
         reports.Rows().indexOf("Alpha Search\t(Not Reg)"));
     QVERIFY(reports.Button("GoToSearchEngine")->isEnabled());
 
@@ -162,8 +167,7 @@ class ReportsMetaTest : public QObject {
     QFETCH(QString, shownFile);
     ReportsUi reports;
     QVERIFY(reports.ok);
-    reports.SetResult(kAlpha, kSuccessful);
-    reports.SetResult(kBeta, kFailed);
+    reports.SetOneSuccessAndOneFailure();
 
     reports.Choose(item.toLatin1().constData());
 
@@ -174,17 +178,55 @@ class ReportsMetaTest : public QObject {
     QCOMPARE(reports.Shown(), reports.Log(shownFile.toStdString()));
   }
 
+  void statusTagsLineUpAfterTheWidestName_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("program's font") << QString() << 0;
+    QTest::newRow("large") << QString() << 22;
+    QTest::newRow("fixed pitch") << QStringLiteral("monospace") << 11;
+  }
+
+  void statusTagsLineUpAfterTheWidestName() {
+    QFETCH(QString, family);
+    QFETCH(int, pointSize);
+    ReportsUi reports;
+    QVERIFY(reports.ok);
+    reports.SetOneSuccessAndOneFailure();
+    reports.Choose("&Summary Report");
+    auto* list = reports.ui.Find<StatusListView>("List3");
+    QFont font = list->font();
+    if (!family.isEmpty()) {
+      font.setFamily(family);
+    }
+    if (pointSize > 0) {
+      font.setPointSize(pointSize);
+    }
+    list->setFont(font);
+    QCoreApplication::processEvents();
+
+    const QFontMetrics metrics(list->font());
+    QAbstractItemModel* rows = list->model();
+    QCOMPARE(rows->rowCount(), 4);
+    const int tagColumn = list->visualRect(rows->index(0, 1)).left();
+    for (int row = 0; row < rows->rowCount(); ++row) {
+      const QModelIndex name = rows->index(row, 0);
+      QCOMPARE(list->visualRect(rows->index(row, 1)).left(), tagColumn);
+      QVERIFY2(list->visualRect(name).width() > metrics.horizontalAdvance(name.data().toString()),
+               qPrintable(name.data().toString()));
+    }
+  }
+
   void clickOnTheCurrentStatusRowShowsItsLogPage() {
     ReportsUi reports;
     QVERIFY(reports.ok);
     reports.SetResult(kAlpha, kSuccessful);
     reports.Choose("&Summary Report");
-    auto* list = reports.ui.Find<QListWidget>("List3");
-    QCOMPARE(list->currentRow(), 0);
+    auto* list = reports.ui.Find<StatusListView>("List3");
+    QCOMPARE(list->CurrentRow(), 0);
     QCOMPARE(reports.Shown(), reports.Log("New Session.htm"));
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0)).center());
+                      list->visualItemRect(list->topLevelItem(0)).center());
 
     QCOMPARE(reports.Shown(), reports.Log("current.htm"));
   }
@@ -210,14 +252,14 @@ class ReportsMetaTest : public QObject {
     ReportsUi reports;
     QVERIFY(reports.ok);
     reports.Choose("&Summary Report");
-    auto* list = reports.ui.Find<QListWidget>("List3");
+    auto* list = reports.ui.Find<StatusListView>("List3");
     QPushButton* goTo = reports.Button("GoToSearchEngine");
 
-    list->setCurrentRow(reports.Rows().indexOf("Beta Directory\t(Not Reg)"));
+    list->SetCurrentRow(reports.Rows().indexOf("Beta Directory\t(Not Reg)"));
     QVERIFY(!goTo->isEnabled());
     QCOMPARE(reports.Shown(), reports.Log("current.htm"));
 
-    list->setCurrentRow(reports.Rows().indexOf("Alpha Search\t(Not Reg)"));
+    list->SetCurrentRow(reports.Rows().indexOf("Alpha Search\t(Not Reg)"));
     QVERIFY(goTo->isEnabled());
     QTest::mouseClick(goTo, Qt::LeftButton);
     QCOMPARE(reports.ui.test.shell.opened, std::vector<std::string>{"http://alpha.example/"});

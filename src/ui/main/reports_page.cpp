@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -15,6 +14,7 @@
 #include "reports/report_page.h"
 #include "submission/log_pages.h"
 #include "ui/main/local_page_view.h"
+#include "ui/main/status_list_view.h"
 
 namespace zentrova {
 namespace {
@@ -26,18 +26,6 @@ QPushButton* AddButton(QWidget* frame, QVBoxLayout* layout, const char* name, co
   return button;
 }
 
-bool SameRows(const QListWidget* shown, const SortedList& rows) {
-  if (shown->count() != rows.Count()) {
-    return false;
-  }
-  for (int row = 0; row < rows.Count(); ++row) {
-    if (shown->item(row)->text() != DecodeWindows1252(rows.Row(row).text)) {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 ReportsPage::ReportsPage(Program& program, QWidget* parent)
@@ -46,8 +34,7 @@ ReportsPage::ReportsPage(Program& program, QWidget* parent)
   frame_ = new QGroupBox(this);
   frame_->setObjectName(QStringLiteral("ReportFrame"));
   auto* frameLayout = new QVBoxLayout(frame_);
-  statusList_ = new QListWidget(frame_);
-  statusList_->setObjectName(QStringLiteral("List3"));
+  statusList_ = new StatusListView(frame_);
   statusList_->installEventFilter(this);
   frameLayout->addWidget(statusList_, 1);
   selectType_ = AddButton(frame_, frameLayout, "SelectReportType", "&Select Report Type");
@@ -61,17 +48,8 @@ ReportsPage::ReportsPage(Program& program, QWidget* parent)
   Body()->addLayout(columns, 1);
   BuildMenus();
 
-  connect(statusList_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (!refreshing_ && row >= 0) {
-      ChooseStatusRow(program_, row);
-    }
-  });
-  // A click on the row that is already current changes no row, yet must show its log page.
-  connect(statusList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    if (!refreshing_) {
-      ChooseStatusRow(program_, statusList_->row(item));
-    }
-  });
+  connect(statusList_, &StatusListView::RowChosen, this,
+          [this](int row) { ChooseStatusRow(program_, row); });
   connect(selectType_, &QPushButton::clicked, this, [this] { reportMenu_->popup(QCursor::pos()); });
   connect(saveReport_, &QPushButton::clicked, this, [this] { saveMenu_->popup(QCursor::pos()); });
   connect(erase_, &QPushButton::clicked, this, [this] { EraseRegistrationData(program_); });
@@ -122,17 +100,8 @@ void ReportsPage::BuildMenus() {
 
 void ReportsPage::Refresh() {
   const ReportState& reports = program_.reports;
-  refreshing_ = true;
   frame_->setTitle(DecodeWindows1252(reports.frameCaption));
-  // Rebuilt only when the rows differ: a row click reaches here while the list still handles it.
-  if (!SameRows(statusList_, reports.statusList)) {
-    statusList_->clear();
-    for (const ListRow& row : reports.statusList.Rows()) {
-      statusList_->addItem(DecodeWindows1252(row.text));
-    }
-  }
-  statusList_->setCurrentRow(reports.statusList.CurrentRow());
-  refreshing_ = false;
+  statusList_->Show(reports.statusList);
   for (QAction* action : reportMenu_->actions()) {
     if (action->isCheckable()) {
       action->setChecked(action->data().toInt() == reports.reportType);

@@ -3,13 +3,13 @@
 #include "ui/main/page_frame.h"
 
 class QGroupBox;
-class QListWidget;
 class QMenu;
 class QPushButton;
 
 namespace zentrova {
 
 class LocalPageView;
+class StatusListView;
 
 // Page 1: the status list of the engines with their results, the report view and the report
 // commands with their two popup menus.
@@ -31,7 +31,7 @@ class ReportsPage : public PageFrame {
   void BuildMenus();
 
   QGroupBox* frame_;
-  QListWidget* statusList_;
+  StatusListView* statusList_;
   LocalPageView* reportView_;
   QPushButton* selectType_;
   QPushButton* erase_;
@@ -39,7 +39,6 @@ class ReportsPage : public PageFrame {
   QPushButton* goToEngine_;
   QMenu* reportMenu_;
   QMenu* saveMenu_;
-  bool refreshing_ = false;
 };
 
 }  // namespace zentrova
