@@ -6,6 +6,7 @@
 #include "program/wiring.h"
 #include "session/log_folder.h"
 #include "text/distributor.h"
+#include "ui/main/framed_boxes_style.h"
 #include "ui/main/main_window.h"
 #include "ui/main/manual_page.h"
 #include "ui/main/splash_window.h"
@@ -18,6 +19,7 @@ Application::Application(Program& program) : program_(program) {}
 Application::~Application() = default;
 
 bool Application::Start() {
+  UseFramedBoxesStyle();
   splash_ = std::make_unique<SplashWindow>(program_.folders);
   splash_->show();
   splash_->repaint();

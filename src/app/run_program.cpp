@@ -17,7 +17,6 @@
 #include "program/default_folders.h"
 #include "text/distributor.h"
 #include "ui/browser/browser_window.h"
-#include "ui/main/framed_boxes_style.h"
 #include "ui/main/main_window.h"
 
 namespace zentrova {
@@ -41,7 +40,6 @@ int RunProgram(int argc, char* argv[], std::function<void(MainWindow&)> whenShow
   PrepareWebEngine();
   QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
-  UseFramedBoxesStyle();
   QApplication::setOrganizationName(QString::fromLatin1(kAppTitle));
   QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
   // The program ends through its exit routine only, never because a window went away.

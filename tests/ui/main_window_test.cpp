@@ -1,10 +1,14 @@
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolTip>
@@ -23,6 +27,71 @@ namespace {
 void GiveFocus(QWidget* widget) {
   QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
   QCoreApplication::sendEvent(widget, &focus);
+}
+
+// Controls Qt draws as one piece: their own children may overlap by design.
+bool DrawnAsOnePiece(const QWidget* widget) {
+  return qobject_cast<const QAbstractScrollArea*>(widget) != nullptr ||
+         qobject_cast<const QAbstractButton*>(widget) != nullptr ||
+         qobject_cast<const QComboBox*>(widget) != nullptr ||
+         qobject_cast<const QLineEdit*>(widget) != nullptr ||
+         qobject_cast<const QTabBar*>(widget) != nullptr ||
+         qobject_cast<const QLabel*>(widget) != nullptr ||
+         QByteArray(widget->metaObject()->className()).startsWith("QWebEngine");
+}
+
+QString Describe(const QWidget* widget) {
+  return QStringLiteral("%1 \"%2\" %3,%4 %5x%6")
+      .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName())
+      .arg(widget->x())
+      .arg(widget->y())
+      .arg(widget->width())
+      .arg(widget->height());
+}
+
+// Every visible child of `parent` lies inside it, is at least its minimum size, and
+// overlaps none of its visible siblings; the same for the children's children.
+void FindLayoutFaults(const QWidget* parent, QStringList& faults) {
+  if (const auto* tabs = qobject_cast<const QTabWidget*>(parent)) {
+    const QSize allTabs = tabs->tabBar()->sizeHint();
+    if (tabs->tabBar()->width() < allTabs.width() || tabs->tabBar()->height() < allTabs.height()) {
+      faults << Describe(tabs) + QStringLiteral(" shows a part of its tabs only");
+    }
+    if (tabs->currentWidget() != nullptr) {
+      FindLayoutFaults(tabs->currentWidget(), faults);
+    }
+    return;
+  }
+  if (DrawnAsOnePiece(parent)) {
+    return;
+  }
+  QList<const QWidget*> shown;
+  for (const QObject* object : parent->children()) {
+    const auto* child = qobject_cast<const QWidget*>(object);
+    if (child != nullptr && !child->isWindow() && child->isVisibleTo(parent)) {
+      shown << child;
+    }
+  }
+  for (qsizetype index = 0; index < shown.size(); ++index) {
+    const QWidget* child = shown[index];
+    if (!parent->rect().contains(child->geometry())) {
+      faults << Describe(child) + QStringLiteral(" reaches out of ") + Describe(parent);
+    }
+    // A list or a multi-line box scrolls what it cannot show.
+    const QSize least = child->minimumSizeHint();
+    if (least.isValid() && qobject_cast<const QAbstractScrollArea*>(child) == nullptr &&
+        (child->width() < least.width() || child->height() < least.height())) {
+      faults << Describe(child) + QStringLiteral(" is under its least size %1x%2")
+                                      .arg(least.width())
+                                      .arg(least.height());
+    }
+    for (qsizetype other = index + 1; other < shown.size(); ++other) {
+      if (child->geometry().intersects(shown[other]->geometry())) {
+        faults << Describe(child) + QStringLiteral(" overlaps ") + Describe(shown[other]);
+      }
+    }
+    FindLayoutFaults(child, faults);
+  }
 }
 
 }  // namespace
@@ -44,6 +113,26 @@ class MainWindowTest : public QObject {
     }
 
     QCOMPARE(visited, (QList<int>{6, 5, 4, 3, 2, 1, 0, 7}));
+  }
+
+  void atItsLeastSizeNoPageOverlapsOrCutsAControl() {
+    UiProgram ui;
+    QVERIFY(ui.Start());
+    MainWindow& window = ui.window();
+    QVERIFY(window.minimumSize().isValid());
+    window.resize(1, 1);
+    QCOMPARE(window.size(), window.minimumSize());
+    QStringList faults;
+    for (int page = kManualPage; page <= kStartPage; ++page) {
+      window.ShowPage(page);
+      QCoreApplication::processEvents();
+      QStringList pageFaults;
+      FindLayoutFaults(&window, pageFaults);
+      for (const QString& fault : pageFaults) {
+        faults << QStringLiteral("page %1: ").arg(page) + fault;
+      }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
   }
 
   void tabsRunInStepOrderAndShowPictures() {

@@ -44,7 +44,9 @@ void FramedBoxesStyle::drawControl(ControlElement element, const QStyleOption* o
 }
 
 void UseFramedBoxesStyle() {
-  QApplication::setStyle(new FramedBoxesStyle(QApplication::style()->name()));
+  if (qobject_cast<FramedBoxesStyle*>(QApplication::style()) == nullptr) {
+    QApplication::setStyle(new FramedBoxesStyle(QApplication::style()->name()));
+  }
 }
 
 }  // namespace zentrova

@@ -21,7 +21,7 @@ class FramedBoxesStyle : public QProxyStyle {
                    const QWidget* widget = nullptr) const override;
 };
 
-// Wraps the application's current style; call before the first window is made.
+// Wraps the application's current style, once; call before the first window is made.
 void UseFramedBoxesStyle();
 
 }  // namespace zentrova

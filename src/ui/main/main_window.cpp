@@ -61,6 +61,8 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
   tabs_ = new QTabWidget(central);
   tabs_->setObjectName(QStringLiteral("SSTab1"));
   tabs_->setIconSize(kTabPictureSize);
+  // All eight steps stay in sight, however narrow the window becomes.
+  tabs_->setUsesScrollButtons(false);
   status_ = new StatusLine(program, central);
   next_ = new QPushButton(QStringLiteral("Ne&xt >>"), central);
   next_->setObjectName(QStringLiteral("Command3"));

@@ -13,6 +13,8 @@ ManualPage::ManualPage(Program& program, QWidget* parent)
   sideTabs_ = new QTabWidget(this);
   sideTabs_->setObjectName(QStringLiteral("SSTab2"));
   sideTabs_->setTabPosition(QTabWidget::West);
+  // Every tab stays whole: the page, and so the window, is at least as tall as the three tabs.
+  sideTabs_->setUsesScrollButtons(false);
   deepLinks_ = new DeepLinksTab(program, sideTabs_);
   batch_ = new BatchTab(program, sideTabs_);
   manual_ = new ManualSubmissionTab(program, sideTabs_);
