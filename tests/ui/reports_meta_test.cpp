@@ -279,6 +279,10 @@ class ReportsMetaTest : public QObject {
     const std::string text = BuildSummaryReport(reports.ui.program(), kTextReport);
     QCOMPARE(reports.ui.test.clipboard.text, text);
     QVERIFY(text.find("Alpha Search\r\nhttp://alpha.example/\r\n") != std::string::npos);
+    // The view goes on showing the HTML report, from a file that still holds it.
+    QCOMPARE(reports.Shown(), reports.Log("New Session.htm"));
+    QCOMPARE(DeclaredPageText(ReadFileBytes(reports.Shown())),
+             BuildSummaryReport(reports.ui.program(), kHtmlReport));
   }
 
   // A reply text or a profile value may hold markup: the view must neither run it nor let it
