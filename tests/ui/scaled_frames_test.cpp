@@ -1,5 +1,6 @@
 // Lists and multi-line boxes at 1.5 times scale: every edge of their frame stays drawn.
 
+#include <cmath>
 #include <memory>
 
 #include <QApplication>
@@ -33,13 +34,9 @@ std::unique_ptr<QAbstractScrollArea> MakeBox(Box kind) {
   return list;
 }
 
-bool Near(QRgb a, QRgb b) {
-  return std::abs(qGray(a) - qGray(b)) < 24;
-}
-
-// The last two device pixels of a line of the picture, from its outer edge inwards.
-bool EdgeShows(const QImage& picture, QRgb frame, QPoint outer, QPoint inner) {
-  return Near(picture.pixel(outer), frame) || Near(picture.pixel(inner), frame);
+// A frame line is darker than the window behind the box and than the box's inside.
+bool Dark(const QImage& picture, QRgb window, int x, int y) {
+  return qGray(picture.pixel(x, y)) < qGray(window) - 24;
 }
 
 }  // namespace
@@ -52,7 +49,7 @@ class ScaledFramesTest : public QObject {
  private slots:
   void everyEdgeOfTheFrameIsDrawn_data() {
     QTest::addColumn<Box>("kind");
-    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("place");
     const struct {
       const char* name;
       Box kind;
@@ -60,35 +57,48 @@ class ScaledFramesTest : public QObject {
                  {"box with scroll bar", Box::ManyLines},
                  {"list", Box::FewRows},
                  {"list with scroll bar", Box::ManyRows}};
-    // Odd and even sizes land the far edges on whole and on half device pixels.
+    // Even and odd places and sizes put the edges on whole and on half device pixels.
     for (const auto& kind : kinds) {
-      for (const QSize size : {QSize(240, 64), QSize(241, 65)}) {
-        QTest::addRow("%s %dx%d", kind.name, size.width(), size.height()) << kind.kind << size;
+      for (const QRect place : {QRect(8, 8, 240, 64), QRect(9, 9, 241, 65), QRect(9, 8, 240, 65)}) {
+        QTest::addRow("%s at %d,%d %dx%d", kind.name, place.x(), place.y(), place.width(),
+                      place.height())
+            << kind.kind << place;
       }
     }
   }
 
   void everyEdgeOfTheFrameIsDrawn() {
     QFETCH(Box, kind);
-    QFETCH(QSize, size);
+    QFETCH(QRect, place);
+    QWidget window;
+    window.setFixedSize(place.right() + 16, place.bottom() + 16);
     std::unique_ptr<QAbstractScrollArea> box = MakeBox(kind);
-    box->setFixedSize(size);
-    box->show();
-    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
-    const QImage picture = box->grab().toImage();
-    QCOMPARE(picture.devicePixelRatio(), 1.5);
+    box->setParent(&window);
+    box->setGeometry(place);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage picture = window.grab().toImage();
+    const qreal scale = picture.devicePixelRatio();
+    QCOMPARE(scale, 1.5);
 
-    const int right = picture.width() - 1;
-    const int bottom = picture.height() - 1;
-    const QPoint middle(picture.width() / 2, picture.height() / 2);
-    // The left and top lines are never covered: they give the frame's colour.
-    const QRgb frame = picture.pixel(0, middle.y());
-    QVERIFY(Near(picture.pixel(middle.x(), 0), frame));
-    QVERIFY(!Near(box->palette().color(QPalette::Base).rgb(), frame));
-    QVERIFY(EdgeShows(picture, frame, {right, middle.y()}, {right - 1, middle.y()}));
-    QVERIFY(EdgeShows(picture, frame, {middle.x(), bottom}, {middle.x(), bottom - 1}));
-    // Inside the line the box is filled as its viewport is, not with the window's colour.
-    QCOMPARE(picture.pixel(2, middle.y()), box->viewport()->palette().color(QPalette::Base).rgb());
+    const QRgb behind = window.palette().color(QPalette::Window).rgb();
+    QVERIFY(qGray(box->palette().color(QPalette::Base).rgb()) >= qGray(behind));
+    // The device pixels that hold each edge: the first two inside the box.
+    const int left = static_cast<int>(std::ceil(place.left() * scale));
+    const int top = static_cast<int>(std::ceil(place.top() * scale));
+    const int right = static_cast<int>(std::floor((place.right() + 1) * scale)) - 1;
+    const int bottom = static_cast<int>(std::floor((place.bottom() + 1) * scale)) - 1;
+    const int middleX = (left + right) / 2;
+    const int middleY = (top + bottom) / 2;
+    QVERIFY2(Dark(picture, behind, left, middleY) || Dark(picture, behind, left + 1, middleY),
+             "left");
+    QVERIFY2(Dark(picture, behind, right, middleY) || Dark(picture, behind, right - 1, middleY),
+             "right");
+    QVERIFY2(Dark(picture, behind, middleX, top) || Dark(picture, behind, middleX, top + 1), "top");
+    QVERIFY2(Dark(picture, behind, middleX, bottom) || Dark(picture, behind, middleX, bottom - 1),
+             "bottom");
+    // Inside the lines the box is filled as its viewport is, not with the window's colour.
+    QCOMPARE(picture.pixel(left + 3, middleY), box->palette().color(QPalette::Base).rgb());
   }
 };
 

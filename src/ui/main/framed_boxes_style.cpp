@@ -1,5 +1,7 @@
 #include "ui/main/framed_boxes_style.h"
 
+#include <cmath>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
@@ -35,12 +37,22 @@ int FramedBoxesStyle::pixelMetric(PixelMetric metric, const QStyleOption* option
 void FramedBoxesStyle::drawControl(ControlElement element, const QStyleOption* option,
                                    QPainter* painter, const QWidget* widget) const {
   const QAbstractScrollArea* box = FramedBox(widget);
-  if (element == CE_ShapedFrame && box != nullptr && box->viewport()->autoFillBackground()) {
-    const QWidget* viewport = box->viewport();
+  if (element != CE_ShapedFrame || box == nullptr) {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    return;
+  }
+  const QWidget* viewport = box->viewport();
+  if (viewport->autoFillBackground()) {
     painter->fillRect(option->rect.adjusted(1, 1, -1, -1),
                       viewport->palette().brush(viewport->backgroundRole()));
   }
+  painter->save();
+  const qreal scale = painter->device()->devicePixelRatioF();
+  if (scale != std::floor(scale)) {
+    painter->translate(0.5, 0.5);
+  }
   QProxyStyle::drawControl(element, option, painter, widget);
+  painter->restore();
 }
 
 void UseFramedBoxesStyle() {

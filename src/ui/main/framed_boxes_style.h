@@ -4,10 +4,13 @@
 
 namespace zentrova {
 
-// Lists and multi-line boxes draw their frame under their viewport and scroll bars. At a
-// fractional scale (1.5) those children are rounded out to whole device pixels and cover the
-// frame's right and bottom lines. A frame one pixel wider keeps them off the lines; the extra
-// pixel is filled as the viewport fills itself, so it reads as part of the box.
+// Lists and multi-line boxes draw a one-pixel frame line under their viewport and scroll bars.
+// At a fractional scale (1.5) the line is thinner than a logical pixel and lands on a device
+// pixel that the children, rounded out, cover, or that the box's own clip, rounded in, leaves
+// out: the right and bottom lines go, and the left and top ones too where the box stands at an
+// odd position. So the frame is one pixel wider, which keeps the children off the line; the
+// extra pixel is filled as the viewport fills itself; and at such a scale the line is moved to
+// the middle of its logical pixel, so that it covers that whole pixel.
 class FramedBoxesStyle : public QProxyStyle {
   Q_OBJECT
 
