@@ -106,6 +106,7 @@ void FinishSessionBatch(Program& program) {
              "Batch completed. Total Sessions - " + std::to_string(program.batch.position));
   SetBusyControls(program, kBatchActivity, false);
   program.batch.position = kBatchIdle;
+  PutProgressPanelAtRest(program);
 }
 
 void StopSessionBatch(Program& program) {
@@ -119,8 +120,6 @@ void StopSessionBatch(Program& program) {
   // session's queue behind the user's back: the submission in process ends here, unrecorded.
   program.run.browserTask = kBrowserStopped;
   program.ports.replyTimer->SetEnabled(false);
-  program.progress.engineInProcess.clear();
-  program.views.Changed(View::Progress);
 }
 
 }  // namespace zentrova

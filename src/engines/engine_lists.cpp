@@ -89,6 +89,11 @@ void UpdateQueueStatus(Program& program) {
   UpdateSelectedCount(program);
   program.window.caption = WindowCaption(program.session.currentFile);
   status.deepLinks = std::to_string(program.deepPromotion.links.size());
+  // During a run the panel's count is the engine's deep links still to go, not the list's.
+  if (!program.busy.RunGoing()) {
+    program.progress.deepLinkCount = status.deepLinks;
+    program.views.Changed(View::Progress);
+  }
   program.views.Changed(View::Caption);
   program.views.Changed(View::QueueStatus);
 }

@@ -48,6 +48,9 @@ struct EngineRecord {
   // results[kDeepLinkPhase] is DeepLinkStatus, results[kMainPagePhase] RegistrationStatus.
   std::array<int, 2> results{kNotSubmitted, kNotSubmitted};
   IndexNowOutcome indexNow;
+  // The main page's last verdict came from the reply time-out, not from a reply. The session
+  // file has no room for it, so a session read from disk never has it.
+  bool replyTimedOut = false;
   bool noAdult = false;
   bool specialized = false;
   int method = kPost;
@@ -64,6 +67,7 @@ struct EngineRecord {
     runDate.clear();
     results = {kNotSubmitted, kNotSubmitted};
     indexNow = {};
+    replyTimedOut = false;
   }
   bool IsNewEngine() const { return !name.empty() && name.front() == '*'; }
 };

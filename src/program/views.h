@@ -20,6 +20,7 @@ enum class View {
   Tab,           // the page shown by the main tab strip
   Cursor,        // the busy pointer
   ManualPage,    // the manual submission page was written: its browser shows it again
+  StatusHint,    // the main window's status line
 };
 
 // The core's only way of telling views about changes: plain callbacks, no toolkit signals.

@@ -107,6 +107,7 @@ void ReadEngineEntries(Program& program, SessionReader& in) {
         engine.startedAt = std::move(startedAt);
         engine.finishedAt = std::move(finishedAt);
         engine.runDate = std::move(runDate);
+        engine.replyTimedOut = false;
         break;
       }
     }
@@ -205,6 +206,8 @@ SessionRead ReadSession(Program& program, const std::string& path, bool remember
   if (signature == kOldSessionSignature) {
     SetBusyCursor(program, false);
     ClearRunFields(program);
+    // The counters showed the session open before; this one has no results and no links.
+    UpdateQueueStatus(program);
     program.views.Changed(View::Report);
     // A later Save then writes a current-format ".ses" beside the old file, asking first when
     // one of that name is already there.

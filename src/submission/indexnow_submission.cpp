@@ -14,7 +14,6 @@ namespace zentrova {
 namespace {
 
 constexpr int kAccepted = 202;
-constexpr int kMillisecondsPerSecond = 1000;
 
 void SendIndexNowRequest(Program& program);
 
@@ -23,9 +22,8 @@ EngineRecord& EngineInProcess(Program& program) {
 }
 
 std::string NoAnswerReason(const Program& program) {
-  const int seconds =
-      (program.ports.replyTimer->Interval() + kMillisecondsPerSecond - 1) / kMillisecondsPerSecond;
-  return "the reply time-out of " + std::to_string(seconds) + " seconds passed";
+  return "the reply time-out of " + std::to_string(ReplyTimeoutSeconds(program)) +
+         " seconds passed";
 }
 
 bool Unattended(const Program& program) {
@@ -188,6 +186,7 @@ std::string KeyFileQuestion(const KeyFileCheck& check) {
 void SubmitToIndexNow(Program& program) {
   EngineRecord& engine = EngineInProcess(program);
   engine.indexNow = {};
+  engine.replyTimedOut = false;
   engine.DeepLinkStatus() = kNotSubmitted;
   const KeyFileTarget target = ProfileKeyFile(program.session.profile);
   KeyFileCheck& check = program.run.keyFile;
@@ -214,6 +213,7 @@ void OnIndexNowTimeout(Program& program) {
   if (program.run.browserTask == kKeyFileRequested) {
     ConcludeKeyFileCheck(program, false, "no answer: " + none.reason);
   } else {
+    EngineInProcess(program).replyTimedOut = true;
     TakeIndexNowAnswer(program, none);
   }
 }

@@ -6,6 +6,7 @@
 #include "program/replace_file.h"
 #include "submission/html_escape.h"
 #include "submission/reply_analysis.h"
+#include "submission/run_controller.h"
 #include "text/code_page.h"
 
 namespace zentrova {
@@ -77,6 +78,28 @@ void AddIndexNowOutcome(std::string& page, const EngineRecord& engine) {
   }
 }
 
+// No reply means no reply text: a kept one is an earlier failure's and is not linked.
+void AddTimeoutExplanation(std::string& page, const Program& program) {
+  AddLine(page, "<p>No reply came from this site within the time-out of " +
+                    std::to_string(ReplyTimeoutSeconds(program)) +
+                    " seconds, so the submission counts as failed. The site may be down or "
+                    "overloaded, or the connection too slow at the time. Please wait several "
+                    "hours and attempt your submission to this site again.</p>");
+}
+
+void AddFailureExplanation(std::string& page, const Program& program, const EngineRecord& engine) {
+  const std::string replyFile = ReplyTextFileName(engine.name);
+  if (FileLength(program.folders.LogFolder() + replyFile) >= 1) {
+    AddLine(page, "<p align=right><a href=\"" + RelativeLink(PathText(replyFile)) +
+                      "\">More Details ...</a>");
+  }
+  AddLine(page,
+          "<p>This can occur for a variety of reasons including server failure, network "
+          "traffic or site changes. Please wait several hours and attempt your submission to "
+          "this site again. If this site fails repeatedly, please use the <b>Tech Support</b> "
+          "button on the Session screen to file a report so we can update this interface.</p>");
+}
+
 std::string LogPageText(const Program& program, const EngineRecord* engine) {
   std::string page;
   AddLine(page, "<html><center>");
@@ -100,16 +123,11 @@ std::string LogPageText(const Program& program, const EngineRecord* engine) {
     AddLine(page, "<b>Submission to this Site Failed</b><p>Date :");
     AddRunTimes(page, *engine);
     AddIndexNowOutcome(page, *engine);
-    const std::string replyFile = ReplyTextFileName(engine->name);
-    if (FileLength(program.folders.LogFolder() + replyFile) >= 1) {
-      AddLine(page, "<p align=right><a href=\"" + RelativeLink(PathText(replyFile)) +
-                        "\">More Details ...</a>");
+    if (engine->replyTimedOut) {
+      AddTimeoutExplanation(page, program);
+    } else {
+      AddFailureExplanation(page, program, *engine);
     }
-    AddLine(page,
-            "<p>This can occur for a variety of reasons including server failure, network "
-            "traffic or site changes. Please wait several hours and attempt your submission to "
-            "this site again. If this site fails repeatedly, please use the <b>Tech Support</b> "
-            "button on the Session screen to file a report so we can update this interface.</p>");
   }
   AddLine(page, "</html>");
   return page;

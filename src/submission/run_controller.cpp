@@ -22,9 +22,15 @@ void SaveSessionIfChanged(Program& program) {
   }
 }
 
-void ClearEngineInProcess(Program& program) {
-  program.progress.engineInProcess.clear();
-  program.views.Changed(View::Progress);
+constexpr char kCheckingServiceStatus[] = "Checking service status...";
+
+// The status line's account of a run that ended, in the counters' own terms.
+void ShowRunOutcome(Program& program, const char* how) {
+  const RunState& run = program.run;
+  program.window.statusHint = std::string("Online Registration ") + how + ": " +
+                              std::to_string(run.enginesSucceeded) + " successful, " +
+                              std::to_string(run.enginesFailed) + " failed";
+  program.views.Changed(View::StatusHint);
 }
 
 }  // namespace
@@ -33,6 +39,12 @@ void ArmReplyTimeout(Program& program) {
   // Re-enabling restarts the interval, so every request gets its full 30 seconds.
   program.ports.replyTimer->SetEnabled(false);
   program.ports.replyTimer->SetEnabled(true);
+}
+
+int ReplyTimeoutSeconds(const Program& program) {
+  constexpr int kMillisecondsPerSecond = 1000;
+  return (program.ports.replyTimer->Interval() + kMillisecondsPerSecond - 1) /
+         kMillisecondsPerSecond;
 }
 
 void StartOnlineRegistration(Program& program) {
@@ -58,6 +70,8 @@ void StartOnlineRegistration(Program& program) {
   SetBusyControls(program, kRegistrationActivity, true);
   program.run.deepLinkCounter = 0;
   program.run.keyFile = {};
+  program.run.enginesSucceeded = 0;
+  program.run.enginesFailed = 0;
   if (!program.run.serviceChecked) {
     program.run.serviceChecked = true;
     RequestServiceStatus(program);
@@ -70,6 +84,9 @@ void RequestServiceStatus(Program& program) {
   program.run.browserTask = kServiceStatusRequested;
   // A service page that never comes must not hold the run forever.
   ArmReplyTimeout(program);
+  // Nothing else moves on the page until the service answers.
+  program.progress.engineInProcess = kCheckingServiceStatus;
+  program.views.Changed(View::Progress);
   program.ports.browser->Navigate(ServiceStatusUrl(program));
 }
 
@@ -79,8 +96,9 @@ void StopOnlineRegistration(Program& program) {
   program.run.browserTask = kBrowserStopped;
   SaveSessionIfChanged(program);
   CollectSession(program);
-  ClearEngineInProcess(program);
   program.ports.replyTimer->SetEnabled(false);
+  PutProgressPanelAtRest(program);
+  ShowRunOutcome(program, "stopped");
 }
 
 void NextSubmission(Program& program) {
@@ -99,8 +117,9 @@ void NextSubmission(Program& program) {
     return;
   }
   SetBusyControls(program, kRegistrationActivity, false);
-  ClearEngineInProcess(program);
+  PutProgressPanelAtRest(program);
   CollectSession(program);
+  ShowRunOutcome(program, "completed");
 }
 
 void StartSubmission(Program& program, const FormRequest& request) {
@@ -123,7 +142,7 @@ void OnReplyTimeout(Program& program) {
   program.ports.browser->Stop();
   program.run.browserTask = kReplyTaken;
   if (task == kAwaitingReply) {
-    FinishSubmission(program, kSubmissionFailed);
+    FinishSubmission(program, kSubmissionTimedOut);
   } else {
     // Without the service's word nothing is withdrawn: the run begins with the first engine.
     program.run.deepLinkCounter = 0;
@@ -134,6 +153,10 @@ void OnReplyTimeout(Program& program) {
 void FinishSubmission(Program& program, SubmissionOutcome outcome) {
   const int phase = program.run.deepLinkCounter == -1 ? kMainPagePhase : kDeepLinkPhase;
   RecordResult(program, phase, outcome == kSubmissionSucceeded ? kSuccessful : kFailed);
+  if (phase == kMainPagePhase) {
+    program.database.Engine(program.run.currentEngine).replyTimedOut =
+        outcome == kSubmissionTimedOut;
+  }
   ShowRunStep(program, kSavingResult);
   NextSubmission(program);
 }
@@ -150,6 +173,11 @@ void RecordResult(Program& program, int phase, int code) {
   ShowRunStep(program, kRunIdle);
   if (phase == kMainPagePhase) {
     engine.RegistrationStatus() = code;
+    if (code == kSuccessful) {
+      ++program.run.enginesSucceeded;
+    } else {
+      ++program.run.enginesFailed;
+    }
     return;
   }
   int& result = engine.DeepLinkStatus();

@@ -7,7 +7,7 @@ namespace zentrova {
 enum Activity : int { kBatchActivity = 1, kRegistrationActivity = 2, kExtractionActivity = 3 };
 
 // Verdicts handed to FinishSubmission.
-enum SubmissionOutcome : int { kSubmissionFailed, kSubmissionSucceeded };
+enum SubmissionOutcome : int { kSubmissionFailed, kSubmissionSucceeded, kSubmissionTimedOut };
 
 inline constexpr int kReplyTimeoutMilliseconds = 30000;
 inline constexpr int kClockIntervalMilliseconds = 1000;
@@ -19,6 +19,11 @@ void StopOnlineRegistration(Program& program);
 void NextSubmission(Program& program);
 void SetBusyControls(Program& program, int activity, bool busy);
 void ShowRunStep(Program& program, RunStep step);
+// The run has ended or was stopped: the clock stops, the lamps go out, nothing is in process
+// and the deep-link count is the list's again. The times stay as the clock last showed them.
+void PutProgressPanelAtRest(Program& program);
+// The reply time-out in whole seconds, as the user is told it.
+int ReplyTimeoutSeconds(const Program& program);
 
 void RequestServiceStatus(Program& program);
 // (Re)starts the reply time-out for a request just sent.
@@ -28,6 +33,7 @@ bool DeepPromotionFollows(const Program& program, const EngineRecord& engine);
 // 0: nothing is left; -1: an engine's main page; n > 0: deep link n of the same engine.
 int SelectNextSubmission(Program& program);
 void StartSubmission(Program& program, const FormRequest& request);
+// A time-out fails the submission like a failed reply, but the engine's log page says why.
 void FinishSubmission(Program& program, SubmissionOutcome outcome);
 // phase: kDeepLinkPhase or kMainPagePhase; code: kSuccessful or kFailed. A result recorded
 // earlier stays until a verdict replaces it; among one engine's deep links, a failed one

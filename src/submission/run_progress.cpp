@@ -1,5 +1,7 @@
 #include "submission/run_controller.h"
 
+#include "engines/engine_lists.h"
+
 namespace zentrova {
 
 void ShowRunStep(Program& program, RunStep step) {
@@ -20,6 +22,15 @@ void ShowRunStep(Program& program, RunStep step) {
     progress.lamps[lamp] = lamp < static_cast<size_t>(step);
   }
   program.views.Changed(View::Progress);
+}
+
+void PutProgressPanelAtRest(Program& program) {
+  program.ports.clockTimer->SetEnabled(false);
+  ProgressPanel& progress = program.progress;
+  progress.engineInProcess.clear();
+  progress.lamps = {};
+  program.views.Changed(View::Progress);
+  UpdateQueueStatus(program);
 }
 
 void OnClockTick(Program& program) {

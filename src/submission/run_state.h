@@ -69,6 +69,9 @@ struct RunState {
   bool serviceChecked = false;
   // Nobody is there to answer a question (the companion tool's run).
   bool unattended = false;
+  // This run's verdicts on engines' main pages, for the line that closes the run.
+  int enginesSucceeded = 0;
+  int enginesFailed = 0;
   KeyFileCheck keyFile;
   IndexNowRequests indexNow;
 };
@@ -97,6 +100,9 @@ struct BusyControls {
   bool registrationStop = false;   // Command7 online "&Stop"
   bool loadList = true;            // "Load List"
   bool saveList = true;            // "Save List"
+
+  // Only a running activity can be stopped, so the Stop buttons tell whether a run is going.
+  bool RunGoing() const { return registrationStop || batchStop; }
 };
 
 }  // namespace zentrova

@@ -61,8 +61,7 @@ void CheckServiceStatus(Program& program, int httpStatus) {
   if (!status.empty() && status.front() == 'W') {
     dialogs.ShowMessage(kUpgradeNotice, MessageButtons::Ok, MessageIcon::Information, kAppTitle);
     SetBusyControls(program, kRegistrationActivity, false);
-    program.progress.engineInProcess.clear();
-    program.views.Changed(View::Progress);
+    PutProgressPanelAtRest(program);
     return;
   }
   if (!status.empty() && status.front() == 'S') {

@@ -48,6 +48,18 @@ QLabel* AddRow(QFormLayout* layout, const char* caption, const char* name) {
   return value;
 }
 
+// One row of the status frame: its caption, and its count in the "Total" column.
+QLabel* AddCounter(QGridLayout* layout, const char* caption, const char* name) {
+  const int row = layout->rowCount();
+  auto* value = new QLabel;
+  value->setObjectName(QString::fromLatin1(name));
+  value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  value->setAlignment(Qt::AlignCenter);
+  layout->addWidget(new QLabel(QString::fromLatin1(caption)), row, 0);
+  layout->addWidget(value, row, 1);
+  return value;
+}
+
 void SetText(QLabel* label, const std::string& text) {
   label->setText(DecodeWindows1252(text));
 }
@@ -61,11 +73,19 @@ RegistrationPage::RegistrationPage(Program& program, QWidget* parent)
       runButton_(new QPushButton(QStringLiteral("&Run Online Registration"))),
       stopButton_(new QPushButton(QStringLiteral("&Stop"))) {
   auto* statusFrame = new QGroupBox(QStringLiteral("Online Registration Status"));
-  auto* status = new QFormLayout(statusFrame);
-  engineCount_ = AddRow(status, "Search Engines for Registration", "engineCount");
-  successful_ = AddRow(status, "Successful Registration", "successful");
-  failed_ = AddRow(status, "Failed Registration", "failed");
-  ready_ = AddRow(status, "Ready for Registration in current Session", "ready");
+  auto* status = new QGridLayout(statusFrame);
+  auto* total = new QLabel(QStringLiteral("Total"));
+  total->setObjectName(QStringLiteral("totalHeading"));
+  total->setAlignment(Qt::AlignCenter);
+  QFont heading = total->font();
+  heading.setBold(true);
+  total->setFont(heading);
+  status->addWidget(total, 0, 1);
+  engineCount_ = AddCounter(status, "Search Engines for Registration", "engineCount");
+  successful_ = AddCounter(status, "Successful Registration", "successful");
+  failed_ = AddCounter(status, "Failed Registration", "failed");
+  ready_ = AddCounter(status, "Ready for Registration in current Session", "ready");
+  status->setColumnStretch(0, 1);
 
   auto* runFrame = new QGroupBox(QStringLiteral("Online Registration"));
   auto* run = new QFormLayout(runFrame);

@@ -1,5 +1,7 @@
 #include "ui/main/status_line.h"
 
+#include <QPointer>
+
 #include "app/platform/windows1252.h"
 #include "ui/main/status_hints.h"
 
@@ -10,6 +12,13 @@ StatusLine::StatusLine(Program& program, QWidget* parent) : QLabel(parent), prog
   setFrameShape(QFrame::StyledPanel);
   setFrameShadow(QFrame::Sunken);
   setMinimumWidth(200);
+  // The core writes the line itself when a run ends.
+  QPointer<StatusLine> self(this);
+  program_.views.Subscribe([self](View view) {
+    if (!self.isNull() && view == View::StatusHint) {
+      self->setText(DecodeWindows1252(self->program_.window.statusHint));
+    }
+  });
 }
 
 void StatusLine::ShowHint(int code) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engines/engine_lists.h"
 #include "session/session_model.h"
 #include "session_test_support.h"
 #include "support/test_program.h"
@@ -244,6 +245,23 @@ TEST_F(SessionFileTest, OldFormatOpensProfileOnlyAndClearsRunResults) {
     EXPECT_TRUE(MarkedRows().empty());
     EXPECT_TRUE(program().deepPromotion.links.empty());
   }
+}
+
+TEST_F(SessionFileTest, OldFormatShowsItsOwnCountersNotThoseOfTheSessionBefore) {
+  SetRunFields(1, 1, 1, "01:00:00", "01:00:01", "12-01-2026");
+  SetRunFields(2, 2, 2, "01:00:00", "01:00:01", "12-01-2026");
+  MarkRow("Alpha Dir");
+  program().deepPromotion.links = {"http://p.example/a"};
+  UpdateQueueStatus(program());
+  ASSERT_EQ(program().engineLists.status.failed, "1");
+
+  const std::string path = Path("old.ses");
+  WriteFileBytes(path, Header(999, {{kSiteTitle, "Old Site"}}));
+  ReadSession(program(), path, false);
+
+  const QueueStatus& status = program().engineLists.status;
+  EXPECT_EQ(status.successful + status.failed + status.ready + status.deepLinks, "0000");
+  EXPECT_EQ(program().progress.deepLinkCount, "0");
 }
 
 TEST_F(SessionFileTest, DamagedFilesKeepWhatWasReadAndLeaveTheRestEmpty) {

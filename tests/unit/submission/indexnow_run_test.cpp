@@ -163,6 +163,19 @@ TEST_F(IndexNowRunTest, AnAnswerThatNeverComesFailsAtTheTimeOutAndALateOneIsIgno
   EXPECT_EQ(Engine(next).RegistrationStatus(), kSuccessful);
 }
 
+TEST_F(IndexNowRunTest, OnlyTheLogPageOfAnEngineThatTimedOutSaysNoReplyCame) {
+  const int silent = AddIndexNowEngine("Beta");
+  const int refusing = AddIndexNowEngine("Gamma");
+  StartOnlineRegistration(program);
+  KeyFileFound();
+  t.replyTimer.Fire();
+  t.http.Answer({403, "", ""});
+  ASSERT_EQ(Engine(refusing).RegistrationStatus(), kFailed);
+  EXPECT_NE(LogPage(silent).find("No reply came from this site within the time-out"),
+            std::string::npos);
+  EXPECT_EQ(LogPage(refusing).find("No reply came"), std::string::npos);
+}
+
 TEST_F(IndexNowRunTest, SplitsPastTenThousandAddressesAndStopsAtTheFirstRefusal) {
   const int slot = AddIndexNowEngine("Beta");
   WithLinks(10000);  // with the page: 10,001 addresses

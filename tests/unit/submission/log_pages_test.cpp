@@ -49,6 +49,27 @@ TEST_F(LogPageTest, AFailedSubmissionLinksItsReplyTextWhenThereIsOne) {
   EXPECT_NE(withoutLink.find("Submission to this Site Failed"), std::string::npos);
 }
 
+TEST_F(LogPageTest, ATimedOutSubmissionSaysNoReplyCameAndLinksNoEarlierReply) {
+  SaveReplyText(program, "Alpha", "Error from an earlier run");
+  StartOnlineRegistration(program);
+  t.replyTimer.Fire();
+  const std::string timedOut = ShownPage();
+  EXPECT_NE(timedOut.find("Submission to this Site Failed"), std::string::npos);
+  EXPECT_NE(timedOut.find("No reply came from this site within the time-out of 30 seconds"),
+            std::string::npos);
+  EXPECT_EQ(timedOut.find("More Details"), std::string::npos);
+  EXPECT_EQ(timedOut.find("variety of reasons"), std::string::npos);
+
+  // A failure with a reply afterwards gives the usual page again.
+  program.engineLists.engineList.SetMarked(0, true);
+  StartOnlineRegistration(program);
+  Reply("Error");
+  const std::string replied = ShownPage();
+  EXPECT_EQ(replied.find("No reply came"), std::string::npos);
+  EXPECT_NE(replied.find("More Details"), std::string::npos);
+  EXPECT_NE(replied.find("variety of reasons"), std::string::npos);
+}
+
 TEST_F(LogPageTest, ASuccessfulSubmissionNeverLinksAnOldReplyText) {
   Engine(slot).RegistrationStatus() = kSuccessful;
   SaveReplyText(program, "Alpha", "Error");

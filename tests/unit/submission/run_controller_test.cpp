@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engines/engine_lists.h"
 #include "run_fixture.h"
 #include "submission/log_pages.h"
 
@@ -154,6 +155,50 @@ TEST_F(RunControllerTest, TimeOutFailsTheSubmissionWithoutReplyFileAndALateReply
   Reply("Thank you");
   EXPECT_EQ(Engine(slot).RegistrationStatus(), kFailed);
   EXPECT_EQ(t.browser.submissions.size(), 1u);
+}
+
+TEST_F(RunControllerTest, AnEndedRunSaysHowItWentAndPutsThePanelAtRest) {
+  AddEngine("Alpha");
+  const int beta = AddEngine("Beta");
+  AddEngine("Gamma");
+  program.deepPromotion.links = {"http://my.site/a", "http://my.site/b"};
+  UpdateQueueStatus(program);
+  EXPECT_EQ(program.progress.deepLinkCount, "2");
+
+  StartOnlineRegistration(program);
+  // A refresh of the counters mid-run leaves the run's own count alone.
+  UpdateQueueStatus(program);
+  EXPECT_EQ(program.progress.deepLinkCount, "0");
+  Reply("Thank you");
+  Reply("Error");
+  Reply("Thank you");
+
+  EXPECT_EQ(program.window.statusHint, "Online Registration completed: 2 successful, 1 failed");
+  EXPECT_EQ(program.progress.lamps, (std::array<bool, 4>{}));
+  EXPECT_FALSE(t.clockTimer.enabled);
+  EXPECT_EQ(program.progress.engineInProcess, "");
+  EXPECT_EQ(program.progress.deepLinkCount, "2");
+
+  // The next run counts its own verdicts only.
+  program.engineLists.engineList.SetMarked(program.engineLists.engineList.FindData(beta), true);
+  StartOnlineRegistration(program);
+  Reply("Thank you");
+  EXPECT_EQ(program.window.statusHint, "Online Registration completed: 1 successful, 0 failed");
+}
+
+TEST_F(RunControllerTest, StopStopsTheClockAtItsLastTickAndSaysWhatTheRunGot) {
+  AddEngine("Alpha");
+  AddEngine("Beta");
+  StartOnlineRegistration(program);
+  Reply("Thank you");
+  t.clock.time = "10:00:05";
+  t.clockTimer.Fire();
+  StopOnlineRegistration(program);
+
+  EXPECT_FALSE(t.clockTimer.enabled);
+  EXPECT_EQ(program.progress.currentTime, "10:00:05");
+  EXPECT_EQ(program.progress.lamps, (std::array<bool, 4>{}));
+  EXPECT_EQ(program.window.statusHint, "Online Registration stopped: 1 successful, 0 failed");
 }
 
 TEST_F(RunControllerTest, OnlyTheFirstCompletedNavigationIsJudged) {

@@ -58,6 +58,13 @@ TEST_F(ServiceStatusTest, IsRequestedAtTheFirstRunOnly) {
   EXPECT_EQ(program.run.browserTask, kAwaitingReply);
 }
 
+TEST_F(ServiceStatusTest, ThePanelSaysTheServiceIsBeingAskedUntilItAnswers) {
+  StartOnlineRegistration(program);
+  EXPECT_EQ(program.progress.engineInProcess, "Checking service status...");
+  Reply(ServicePage("1.0;"), 200, "http://service.test/status");
+  EXPECT_EQ(program.progress.engineInProcess, "Alpha");
+}
+
 TEST_F(ServiceStatusTest, WithdrawsExactlyTheListedEngines) {
   StartAndAnswer("1.0;,Beta,Gamma,");
   EXPECT_FALSE(Queued(beta));
