@@ -19,8 +19,9 @@ void StopOnlineRegistration(Program& program);
 void NextSubmission(Program& program);
 void SetBusyControls(Program& program, int activity, bool busy);
 void ShowRunStep(Program& program, RunStep step);
-// The run has ended or was stopped: the clock stops, the lamps go out, nothing is in process
-// and the deep-link count is the list's again. The times stay as the clock last showed them.
+// The run has ended or was stopped: the clock stops, the lamps go out, no engine or link is in
+// process and the deep-link count is the list's again. The times stay as the clock last showed
+// them.
 void PutProgressPanelAtRest(Program& program);
 // The reply time-out in whole seconds, as the user is told it.
 int ReplyTimeoutSeconds(const Program& program);

@@ -28,6 +28,7 @@ void PutProgressPanelAtRest(Program& program) {
   program.ports.clockTimer->SetEnabled(false);
   ProgressPanel& progress = program.progress;
   progress.engineInProcess.clear();
+  progress.linkInProcess.clear();
   progress.lamps = {};
   program.views.Changed(View::Progress);
   UpdateQueueStatus(program);

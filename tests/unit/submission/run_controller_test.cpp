@@ -176,7 +176,7 @@ TEST_F(RunControllerTest, AnEndedRunSaysHowItWentAndPutsThePanelAtRest) {
   EXPECT_EQ(program.window.statusHint, "Online Registration completed: 2 successful, 1 failed");
   EXPECT_EQ(program.progress.lamps, (std::array<bool, 4>{}));
   EXPECT_FALSE(t.clockTimer.enabled);
-  EXPECT_EQ(program.progress.engineInProcess, "");
+  EXPECT_EQ(program.progress.engineInProcess + program.progress.linkInProcess, "");
   EXPECT_EQ(program.progress.deepLinkCount, "2");
 
   // The next run counts its own verdicts only.
