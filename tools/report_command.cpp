@@ -58,7 +58,7 @@ int ReportCommand(const std::vector<std::string>& args) {
   const std::string text =
       arguments->choice == "--json"
           ? ResultsJson(tool.program)
-          : BuildSummaryReport(tool.program, ReportFormatOf(arguments->choice));
+          : SummaryReportFileBytes(tool.program, ReportFormatOf(arguments->choice));
   if (!WriteOutput(arguments->output, text)) {
     return Fail(kFileError, "cannot write " + (arguments->output.empty() ? "to standard output"
                                                                          : arguments->output));

@@ -203,10 +203,13 @@ std::string BuildSummaryReport(const Program& program, int format) {
   return report.Result();
 }
 
-FileOutcome WriteSummaryReport(const Program& program, int format, const std::string& path) {
+std::string SummaryReportFileBytes(const Program& program, int format) {
   const std::string report = BuildSummaryReport(program, format);
-  return ReplaceFileBytes(
-      path, format == kHtmlReport ? Utf8HtmlPage(report) : Utf8FromWindows1252(report));
+  return format == kHtmlReport ? Utf8HtmlPage(report) : Utf8FromWindows1252(report);
+}
+
+FileOutcome WriteSummaryReport(const Program& program, int format, const std::string& path) {
+  return ReplaceFileBytes(path, SummaryReportFileBytes(program, format));
 }
 
 }  // namespace zentrova

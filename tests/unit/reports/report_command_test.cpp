@@ -62,7 +62,9 @@ TEST_F(ReportAndMetaCommandTest, ReportCountsTheSessionsResults) {
 
   ASSERT_EQ(Run({"report", File("site.ses"), "--db", File("db.dll"), "-o", File("r.htm")}), 0);
   EXPECT_EQ(out, "");
-  EXPECT_EQ(ReadFileBytes(File("r.htm")).rfind("<html><body>\r\n<H2>", 0), 0u);
+  EXPECT_EQ(
+      ReadFileBytes(File("r.htm")).rfind("<meta charset=\"utf-8\">\r\n<html><body>\r\n<H2>", 0),
+      0u);
 
   const struct {
     std::vector<std::string> args;
@@ -77,6 +79,26 @@ TEST_F(ReportAndMetaCommandTest, ReportCountsTheSessionsResults) {
     EXPECT_EQ(Run(c.args), c.code) << c.args.back();
     EXPECT_EQ(out, "");
     EXPECT_NE(err, "");
+  }
+}
+
+// The session holds Windows-1252; what the tool writes must read as the program's saved report
+// does in any Linux editor or browser.
+TEST_F(ReportAndMetaCommandTest, ReportIsUtf8AndItsHtmlSaysSo) {
+  testing::SessionFileContent session;
+  session.profile = {{1, "http://caf\xE9.example"}, {2, "Caf\xE9 Z\xFCrich"}};
+  WriteFileBytes(File("caf\xC3\xA9.ses"), testing::SessionFileBytes(session));
+  const struct {
+    const char* choice;
+    const char* start;
+  } formats[] = {{"--text", "=== Web Page"}, {"--html", "<meta charset=\"utf-8\">\r\n<html>"}};
+  for (const auto& format : formats) {
+    SCOPED_TRACE(format.choice);
+    ASSERT_EQ(Run({"report", File("caf\xC3\xA9.ses"), "--db", File("db.dll"), format.choice}), 0)
+        << err;
+    EXPECT_EQ(out.rfind(format.start, 0), 0u) << out.substr(0, 40);
+    EXPECT_NE(out.find("Caf\xC3\xA9 Z\xC3\xBCrich"), std::string::npos);
+    EXPECT_EQ(out.find("Caf\xE9"), std::string::npos);
   }
 }
 
