@@ -18,6 +18,28 @@ bool IsHelp(const std::string& arg) {
   return arg == "--help" || arg == "-h";
 }
 
+// True when `word` is one of the verbs the command's forms begin with, as "export" is of
+// "session export SESSION …".
+bool IsVerbOf(const cli::ManualCommand& command, const std::string& word) {
+  const std::string start = command.name + ' ' + word;
+  for (const std::string& form : command.forms) {
+    if (form.rfind(start, 0) == 0 && (form.size() == start.size() || form[start.size()] == ' ')) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// "COMMAND --help", and for a command with verbs also "COMMAND VERB --help", as users type it
+// after reading a usage line.
+bool AsksForCommandHelp(const cli::ManualCommand* command, const std::vector<std::string>& args) {
+  if (args.empty()) {
+    return false;
+  }
+  return IsHelp(args[0]) ||
+         (command != nullptr && args.size() > 1 && IsHelp(args[1]) && IsVerbOf(*command, args[0]));
+}
+
 }  // namespace
 }  // namespace zentrova::tool
 
@@ -39,14 +61,14 @@ int main(int argc, char** argv) {
     std::cout << cli::VersionText(manual);
     return kSuccess;
   }
-  const bool commandHelp = name == "help" || (!args.empty() && IsHelp(args[0]));
   const std::string commandName = name == "help" ? args[0] : name;
+  const cli::ManualCommand* described = cli::FindCommand(manual, commandName);
+  const bool commandHelp = name == "help" || AsksForCommandHelp(described, args);
   for (const auto& command : kCommands) {
     if (commandName != command.name) {
       continue;
     }
     if (commandHelp) {
-      const cli::ManualCommand* described = cli::FindCommand(manual, commandName);
       std::cout << (described != nullptr ? cli::CommandHelpText(manual, *described)
                                          : cli::HelpText(manual));
       return kSuccess;
