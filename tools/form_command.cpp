@@ -8,6 +8,7 @@
 #include "session/session_model.h"
 #include "submission/request_builder.h"
 #include "submission/run_controller.h"
+#include "text/code_page.h"
 #include "tool_command.h"
 #include "tool_commands.h"
 #include "tool_program.h"
@@ -54,9 +55,14 @@ bool ParseDeepLink(const std::string& text, int available, int& deep) {
   return deep <= available;
 }
 
+// `name` as typed, in UTF-8; the database names engines in its own code page.
 int FindEngine(const Program& program, const std::string& name) {
+  const CodePageText wanted = Windows1252FromUtf8(name);
+  if (wanted.unmappable != 0) {
+    return 0;
+  }
   for (int slot = 1; slot <= program.database.EngineCount(); ++slot) {
-    if (program.database.Engine(slot).name == name) {
+    if (program.database.Engine(slot).name == wanted.bytes) {
       return slot;
     }
   }
@@ -91,7 +97,7 @@ int FormCommand(const std::vector<std::string>& args) {
   CollectSession(program);
   program.run.currentEngine = slot;
   program.run.deepLinkCounter = deep;
-  std::cout << SubmissionPage(BuildSubmissionForm(program));
+  std::cout << Utf8FromWindows1252(SubmissionPage(BuildSubmissionForm(program)));
   return kSuccess;
 }
 

@@ -95,5 +95,24 @@ TEST_F(FormCommandTest, RefusesWhatARunCouldNotSubmit) {
   }
 }
 
+// The database and the session hold Windows-1252; the command line and the terminal are UTF-8.
+TEST_F(FormCommandTest, TakesAndPrintsNamesAsTheTerminalWritesThem) {
+  const auto compiled = tool::CompileDatabaseSource(
+      "engine Caf\xE9 Annuaire\n success merci\n action http://caf\xE9.test/\n method POST\n"
+      " kind directory\n field t = %002\nend\n");
+  ASSERT_NE(std::get_if<tool::CompiledDatabase>(&compiled), nullptr);
+  WriteFileBytes(databasePath,
+                 BuildDatabaseFile(std::get<tool::CompiledDatabase>(compiled).records).bytes);
+  SessionFileContent session;
+  session.profile = {{1, "http://my.site/"}, {2, "Th\xE9 vert"}};
+  WriteFileBytes(sessionPath, SessionFileBytes(session));
+
+  ASSERT_EQ(Run({sessionPath, "Caf\xC3\xA9 Annuaire", "--db", databasePath}), tool::kSuccess);
+  EXPECT_NE(out.find("value=\"Th\xC3\xA9 vert\""), std::string::npos) << out;
+  EXPECT_NE(out.find("Caf\xC3\xA9 Annuaire</FORM>"), std::string::npos) << out;
+  EXPECT_EQ(out.find('\xE9'), std::string::npos) << out;
+  EXPECT_EQ(Run({sessionPath, "Caf\xE9 Annuaire", "--db", databasePath}), tool::kUsageError);
+}
+
 }  // namespace
 }  // namespace zentrova::testing
