@@ -15,7 +15,8 @@ const Manual& ProgramManual() {
         "that asks for one, the category under which the page should be listed. The engines "
         "marked into the Online Queue are then submitted to one after another: the program "
         "writes each engine's own form into its embedded browser, submits it, judges the reply "
-        "against the engine's success marker and keeps the reply page in the LOG folder.",
+        "against the engine's success marker and keeps the text of each failed reply in the "
+        "LOG folder.",
         "The main window leads through eight pages, from the start page to the reports. It also "
         "writes META tags for the page, promotes the deeper pages of a site, and runs a batch "
         "of sessions one after another. The program takes no file to open: it starts with the "

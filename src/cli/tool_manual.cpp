@@ -12,7 +12,8 @@ std::vector<ManualCommand> Commands() {
        "submit the session's Online Queue headless",
        "Submit the page to every engine of the session's Online Queue, headless, as the "
        "program's online registration does, and write the results into the session file. "
-       "Each engine's reply page is kept in the LOG folder of the user's data folder. One line "
+       "The text of each failed submission's reply is kept in the LOG folder of the user's data "
+       "folder. One line "
        "per submission is printed as its verdict is recorded: engine, page address, verdict "
        "(successful, failed or timed out) and HTTP status (- when none came), separated by "
        "tabs, and for a request that got no reply at all the browser's reason; then one line per "
