@@ -73,13 +73,15 @@ Loaded LoadPage(QWebEnginePage& page, const QUrl& url) {
         finished = true;
         loaded.reached = info.url();
         const bool http = info.url().scheme().startsWith(QLatin1String("http"));
-        if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus) {
-          loaded.problem = info.errorString().isEmpty() ? std::string("the page did not load")
-                                                        : info.errorString().toStdString();
-        } else if (http && info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain &&
-                   info.errorCode() >= 400) {
+        // A refusal comes as a failed load whose words are those of the browser's own error
+        // page, template markup and all; the status says it plainly.
+        if (http && info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain &&
+            info.errorCode() >= 400) {
           loaded.problem =
               "the server answered with HTTP status " + std::to_string(info.errorCode());
+        } else if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus) {
+          loaded.problem = info.errorString().isEmpty() ? std::string("the page did not load")
+                                                        : info.errorString().toStdString();
         }
         QCoreApplication::exit(0);
       });

@@ -122,22 +122,27 @@ TEST(CaptureCommandTest, ReadsALocalFileAndRefusesWhatItCannotLoad) {
   const struct {
     QStringList arguments;
     int exitCode;
+    QString says;  // a part of the error message; empty: any
   } cases[] = {
-      {{}, 2},
-      {{file, file}, 2},
-      {{file, "--colour"}, 2},
-      {{file, "--source", "--source"}, 2},
-      {{QString::fromStdString(server.Url("/pages/missing"))}, 1},
-      {{"http://127.0.0.1:1/"}, 1},
-      {{home.filePath("missing.htm")}, 1},
+      {{}, 2, ""},
+      {{file, file}, 2, ""},
+      {{file, "--colour"}, 2, ""},
+      {{file, "--source", "--source"}, 2, ""},
+      {{QString::fromStdString(server.Url("/pages/missing"))}, 1, ""},
+      {{QString::fromStdString(server.Url("/indexnow/403"))},
+       1,
+       "the server answered with HTTP status 403\n"},
+      {{"http://127.0.0.1:1/"}, 1, ""},
+      {{home.filePath("missing.htm")}, 1, ""},
   };
-  for (const auto& [arguments, exitCode] : cases) {
+  for (const auto& [arguments, exitCode, says] : cases) {
     SCOPED_TRACE(arguments.join(' ').toStdString());
     const ToolResult result =
         RunTool(QStringList{"capture"} + arguments, home.path(), home.filePath("app"));
     EXPECT_EQ(result.exitCode, exitCode);
     EXPECT_TRUE(result.output.isEmpty());
     EXPECT_FALSE(result.errors.isEmpty());
+    EXPECT_TRUE(result.errors.contains(says)) << result.errors.toStdString();
   }
 }
 
