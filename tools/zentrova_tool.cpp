@@ -40,12 +40,7 @@ bool AsksForCommandHelp(const cli::ManualCommand* command, const std::vector<std
          (command != nullptr && args.size() > 1 && IsHelp(args[1]) && IsVerbOf(*command, args[0]));
 }
 
-}  // namespace
-}  // namespace zentrova::tool
-
-int main(int argc, char** argv) {
-  using namespace zentrova;
-  using namespace zentrova::tool;
+int RunCommandLine(int argc, char** argv) {
   const cli::Manual& manual = cli::ToolManual();
   if (argc < 2) {
     std::cerr << cli::HelpText(manual);
@@ -76,4 +71,22 @@ int main(int argc, char** argv) {
     return command.run(args);
   }
   return Fail(kUsageError, "unknown command '" + commandName + "' (see zentrova-tool --help)");
+}
+
+// A page, a key or a line that never reached its reader (a full disk, a closed pipe) is a
+// failure, whatever the command made of it.
+int ExitCode(int commandCode) {
+  std::cout.flush();
+  if (commandCode == kSuccess && !std::cout) {
+    return Fail(kFileError, "cannot write to standard output");
+  }
+  return commandCode;
+}
+
+}  // namespace
+}  // namespace zentrova::tool
+
+int main(int argc, char** argv) {
+  using namespace zentrova::tool;
+  return ExitCode(RunCommandLine(argc, argv));
 }

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cli/manual.h"
 #include "run_tool.h"
@@ -52,6 +56,23 @@ TEST_F(ToolHelpTest, HelpAndVersionAnswerOnStandardOutputAndBadUseOnStandardErro
     } else {
       EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
     }
+  }
+}
+
+// Output that cannot be written is a failure even where the command printed it without a check.
+TEST_F(ToolHelpTest, AFullStandardOutputIsAFailure) {
+  const std::vector<std::string> commands[] = {
+      {"--help"}, {"help", "db"}, {"keywords", "20", "a", "b", "c", "d", "e", "f"}};
+  for (const auto& args : commands) {
+    std::string line = ZENTROVA_TOOL_PATH;
+    for (const auto& arg : args) {
+      line += " '" + arg + "'";
+    }
+    const std::string errPath = (folder / "stderr").string();
+    const int status = std::system((line + " >/dev/full 2>'" + errPath + "'").c_str());
+    SCOPED_TRACE(args[0]);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, tool::kFileError);
+    EXPECT_EQ(ReadFileBytes(errPath), "zentrova-tool: cannot write to standard output\n");
   }
 }
 
