@@ -102,8 +102,10 @@ std::string KeyFileAddress(const std::string& pageAddress, const std::string& ke
   if (!given.empty()) {
     return std::string(given);
   }
+  // The default file is named after the key: a key that cannot be sent names no file, and
+  // "/.txt" would be an address that nobody checks.
   const auto page = ParseWebAddress(pageAddress);
-  if (!page) {
+  if (!page || IndexNowKeyProblem(key)) {
     return {};
   }
   return page->scheme + "://" + page->authority + "/" + key + ".txt";

@@ -31,7 +31,8 @@ struct WebAddress {
 std::optional<WebAddress> ParseWebAddress(std::string_view address);
 
 // Where the key file must be: the given address, else /<key>.txt at the page's scheme and
-// host. Empty when neither is there (no key file address and no http or https page).
+// host. Empty when neither is there (no key file address, and no http or https page or no key
+// that could be sent).
 std::string KeyFileAddress(const std::string& pageAddress, const std::string& key,
                            const std::string& keyFileAddress);
 

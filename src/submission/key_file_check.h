@@ -12,7 +12,7 @@ namespace zentrova {
 // The key and the address of its key file as a profile gives them.
 struct KeyFileTarget {
   std::string key;
-  std::string address;  // empty when the profile gives none and the page is no web address
+  std::string address;  // empty when KeyFileAddress finds none
 };
 KeyFileTarget ProfileKeyFile(const ProfileValues& profile);
 

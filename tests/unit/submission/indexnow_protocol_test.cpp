@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "submission/key_file_check.h"
+
 #include <set>
 
 namespace zentrova {
@@ -65,6 +67,29 @@ TEST(IndexNowProtocol, KeyFileAddress) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(KeyFileAddress(c.page, "k1234567", c.given), c.expected) << c.page;
+  }
+}
+
+// A key that cannot be sent names no file of its own: "/.txt" is checked by nobody, and saying
+// that its check failed would send the user looking for it.
+TEST(IndexNowProtocol, TheDefaultKeyFileNeedsAKeyThatCanBeSent) {
+  struct Case {
+    std::string key;
+    std::string given;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"k1234567", "", "https://my.site/k1234567.txt"},
+      {"", "", ""},
+      {"short", "", ""},
+      {"", "https://my.site/keys/k.txt", "https://my.site/keys/k.txt"},
+  };
+  for (const Case& c : cases) {
+    ProfileValues profile;
+    profile[kPageAddress] = "https://my.site/page.htm";
+    profile[kIndexNowKey] = c.key;
+    profile[kIndexNowKeyFile] = c.given;
+    EXPECT_EQ(ProfileKeyFile(profile).address, c.expected) << c.key << " " << c.given;
   }
 }
 
