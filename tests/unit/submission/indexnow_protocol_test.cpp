@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "submission/key_file_check.h"
-
 #include <set>
 
 namespace zentrova {
@@ -50,11 +48,14 @@ TEST(IndexNowProtocol, NewKeysAre32LowercaseHexDigitsAndDiffer) {
   EXPECT_EQ(keys.size(), 20u);
 }
 
+// A key that cannot be sent names no default file: "/.txt" is checked by nobody, and saying
+// that its check failed would send the user looking for it.
 TEST(IndexNowProtocol, KeyFileAddress) {
   struct Case {
     std::string page;
     std::string given;
     std::string expected;
+    std::string key = "k1234567";
   };
   const Case cases[] = {
       {"https://Example.com/shop/index.htm", "", "https://Example.com/k1234567.txt"},
@@ -64,32 +65,13 @@ TEST(IndexNowProtocol, KeyFileAddress) {
        "https://example.com/keys/k.txt"},
       {"ftp://example.com/", "", ""},
       {"example.com/index.htm", "", ""},
+      {"https://example.com/", "", "", ""},
+      {"https://example.com/", "", "", "short"},
+      {"https://example.com/", "https://example.com/keys/k.txt", "https://example.com/keys/k.txt",
+       ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(KeyFileAddress(c.page, "k1234567", c.given), c.expected) << c.page;
-  }
-}
-
-// A key that cannot be sent names no file of its own: "/.txt" is checked by nobody, and saying
-// that its check failed would send the user looking for it.
-TEST(IndexNowProtocol, TheDefaultKeyFileNeedsAKeyThatCanBeSent) {
-  struct Case {
-    std::string key;
-    std::string given;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {"k1234567", "", "https://my.site/k1234567.txt"},
-      {"", "", ""},
-      {"short", "", ""},
-      {"", "https://my.site/keys/k.txt", "https://my.site/keys/k.txt"},
-  };
-  for (const Case& c : cases) {
-    ProfileValues profile;
-    profile[kPageAddress] = "https://my.site/page.htm";
-    profile[kIndexNowKey] = c.key;
-    profile[kIndexNowKeyFile] = c.given;
-    EXPECT_EQ(ProfileKeyFile(profile).address, c.expected) << c.key << " " << c.given;
+    EXPECT_EQ(KeyFileAddress(c.page, c.key, c.given), c.expected) << c.page << " " << c.key;
   }
 }
 
