@@ -56,6 +56,21 @@ QUrl AddressUrl(const std::string& address) {
   return QUrl::fromUserInput(text);
 }
 
+// Why a local path cannot be read as a page, empty when it can or is no path. A path that
+// names nothing must not pass for a host name: the DNS error would hide that the file is missing.
+std::string LocalFileProblem(const std::string& address) {
+  const QFileInfo file(QString::fromLocal8Bit(address.c_str()));
+  if (file.isDir()) {
+    return address + " is a folder, not an HTML file";
+  }
+  const bool path =
+      address.front() == '/' || address.rfind("./", 0) == 0 || address.rfind("../", 0) == 0;
+  if (path && !file.exists()) {
+    return "cannot read " + address;
+  }
+  return {};
+}
+
 // The page loaded, or why it could not be.
 struct Loaded {
   QUrl reached;
@@ -166,6 +181,9 @@ int CaptureCommand(const std::vector<std::string>& args) {
   CaptureArguments arguments;
   if (!ParseArguments(args, arguments)) {
     return Fail(kUsageError, UsageOf("capture"));
+  }
+  if (const std::string problem = LocalFileProblem(arguments.address); !problem.empty()) {
+    return Fail(kFileError, problem);
   }
   const QUrl url = AddressUrl(arguments.address);
   if (!url.isValid() || url.isEmpty()) {

@@ -133,7 +133,9 @@ TEST(CaptureCommandTest, ReadsALocalFileAndRefusesWhatItCannotLoad) {
        1,
        "the server answered with HTTP status 403\n"},
       {{"http://127.0.0.1:1/"}, 1, ""},
-      {{home.filePath("missing.htm")}, 1, ""},
+      {{home.filePath("missing.htm")}, 1, "cannot read " + home.filePath("missing.htm") + "\n"},
+      {{"./missing.htm"}, 1, "cannot read ./missing.htm\n"},
+      {{home.path()}, 1, home.path() + " is a folder, not an HTML file\n"},
   };
   for (const auto& [arguments, exitCode, says] : cases) {
     SCOPED_TRACE(arguments.join(' ').toStdString());
