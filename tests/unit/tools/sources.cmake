@@ -3,6 +3,7 @@ target_sources(zentrova_unit_tests PRIVATE
   tools/capture_source_test.cpp
   tools/database_source_test.cpp
   tools/db_command_test.cpp
+  tools/keywords_command_test.cpp
   tools/shipped_data_test.cpp
   tools/run_output_test.cpp
   tools/tool_help_test.cpp
