@@ -1,6 +1,6 @@
 // zentrova-tool meta SESSION SOURCE [--new-file NAME]: the META copy of SOURCE that
 // "&Generate " writes with SESSION open and SOURCE typed into the source box; the new file's
-// name is the session's own unless --new-file gives one.
+// name is the one the session's New File box holds unless --new-file gives one.
 #include <filesystem>
 #include <iostream>
 #include <optional>

@@ -75,7 +75,9 @@ std::vector<ManualCommand> Commands() {
        "write the META copy of an HTML file",
        "Write the META copy of the HTML file SOURCE with the session's META title, "
        "description and keywords, as the program's Generate does.",
-       {{"--new-file NAME", "The name of the new file; the session's own name by default."}}},
+       {{"--new-file NAME",
+         "The name of the new file, in SOURCE's folder; by default the session's New File with "
+         "Meta Tags, as the program shows it right after opening the session."}}},
       {"keywords",
        {"keywords LIMIT K1 K2 K3 K4 K5 K6"},
        "print the keyword text of six phrases",
