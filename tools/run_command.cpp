@@ -195,6 +195,11 @@ int RunCommand(const std::vector<std::string>& args) {
   // The run's reply texts belong in the user's own LOG, where the program shows them.
   program.folders = DefaultFolders();
   MakeWorkingFolders(program);
+  // Without it a failed reply's text would be lost without a word, though the help promises it.
+  if (std::error_code error; !std::filesystem::is_directory(program.folders.LogFolder(), error)) {
+    return Fail(kFileError,
+                "cannot make the folder " + program.folders.LogFolder() + " for the reply texts");
+  }
   const std::string database =
       arguments.database.empty() ? DatabasePath(program) : arguments.database;
   if (const int code = tool.OpenDatabaseAndSession(database, arguments.session); code != kSuccess) {

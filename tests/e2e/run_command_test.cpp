@@ -326,6 +326,20 @@ TEST(RunCommandTest, ShowsProgressOnATerminal) {
   }
 }
 
+TEST(RunCommandTest, ALogFolderThatCannotBeMadeStopsTheRunBeforeAnySubmission) {
+  RunFixture fixture;
+  WriteFileBytes(fixture.app + "LOG", "a file where the folder belongs");
+  const std::string session = ReadFileBytes(fixture.session);
+  const ToolResult run = fixture.Run({});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.output.isEmpty());
+  EXPECT_TRUE(
+      run.errors.contains(QString::fromStdString("cannot make the folder " + fixture.app + "LOG/")))
+      << run.errors.toStdString();
+  EXPECT_TRUE(fixture.server.Requests().empty());
+  EXPECT_EQ(ReadFileBytes(fixture.session), session);
+}
+
 TEST(RunCommandTest, RefusesBadArgumentsBeforeStartingTheBrowser) {
   QTemporaryDir home;
   const QString session = home.filePath("there.ses");
