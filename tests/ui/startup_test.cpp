@@ -1,4 +1,6 @@
 #include <filesystem>
+#include <iostream>
+#include <streambuf>
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -6,6 +8,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "app/command_line.h"
 #include "app/desktop_identity.h"
 #include "session/session_file.h"
 #include "ui/main/splash_window.h"
@@ -110,6 +113,27 @@ class StartupTest : public QObject {
 
     QCOMPARE(ui.test.exitCount, 1);
     QVERIFY(!ui.window().isVisible());
+  }
+
+  // --help and --version answer without a window; one that cannot be printed (a full disk, a
+  // closed pipe) must not pass for done.
+  void anAnswerThatCannotBePrintedIsAFailure() {
+    struct Refusing : std::streambuf {
+      int_type overflow(int_type) override { return traits_type::eof(); }
+    } refusing;
+    std::streambuf* const kept = std::cout.rdbuf(&refusing);
+    char program[] = "zentrova";
+    char help[] = "--help";
+    char version[] = "-v";
+    char* withHelp[] = {program, help, nullptr};
+    char* withVersion[] = {program, version, nullptr};
+    const std::optional<int> helpCode = AnswerCommandLine(2, withHelp);
+    std::cout.clear();
+    const std::optional<int> versionCode = AnswerCommandLine(2, withVersion);
+    std::cout.rdbuf(kept);
+    std::cout.clear();
+    QCOMPARE(helpCode, std::optional<int>(1));
+    QCOMPARE(versionCode, std::optional<int>(1));
   }
 
   // The icon drawn at build time carries every window, and the desktop can match the windows
