@@ -78,7 +78,8 @@ void TakeIndexNowAnswer(Program& program, const HttpAnswer& answer) {
   }
   outcome.meaning = verdict.meaning;
   if (!verdict.accepted) {
-    SaveReplyText(program, engine.name, answer.body);
+    // The log page names the answer's status already.
+    SaveReplyText(program, engine.name, answer.body, 0);
   }
   FinishIndexNowEngine(program, verdict.accepted);
 }

@@ -5,6 +5,7 @@
 #include "deeppromo/link_extraction.h"
 #include "program/replace_file.h"
 #include "session/session_commands.h"
+#include "submission/html_escape.h"
 #include "submission/run_controller.h"
 #include "submission/service_status.h"
 #include "text/code_page.h"
@@ -67,7 +68,7 @@ void JudgeReply(Program& program, const std::string& url, int httpStatus) {
   if (!failure.empty()) {
     // The request never reached the engine, whatever an address marker would say; the log
     // page's details then tell the user why.
-    SaveReplyText(program, engine.name, NoReplyText(failure));
+    SaveReplyText(program, engine.name, NoReplyText(failure), 0);
     FinishSubmission(program, kSubmissionFailed);
     return;
   }
@@ -76,7 +77,7 @@ void JudgeReply(Program& program, const std::string& url, int httpStatus) {
     FinishSubmission(program, kSubmissionSucceeded);
     return;
   }
-  SaveReplyText(program, engine.name, bodyText);
+  SaveReplyText(program, engine.name, bodyText, httpStatus);
   FinishSubmission(program, kSubmissionFailed);
 }
 
@@ -98,8 +99,26 @@ std::string ReplyTextFileName(const std::string& engineName) {
   return Utf8FromWindows1252(name) + ".htm";
 }
 
-void SaveReplyText(Program& program, const std::string& engineName, const std::string& text) {
-  ReplaceFileBytes(program.folders.LogFolder() + ReplyTextFileName(engineName), Utf8HtmlPage(text));
+std::string ReplyTextPage(const std::string& text, int httpStatus) {
+  std::string page;
+  if (httpStatus >= kFirstHttpErrorStatus) {
+    // A refusal whose page says "Thank you" would otherwise leave the user puzzled by the
+    // verdict.
+    page += "<p>The engine refused the submission with HTTP status " + std::to_string(httpStatus) +
+            ".</p>\r\n";
+  }
+  if (!text.empty()) {
+    // The reply's text, not its markup: a "<" in it is shown, never run, and its lines stay
+    // lines.
+    page += "<pre style=\"white-space: pre-wrap\">" + EscapeHtmlAttribute(text) + "</pre>";
+  }
+  return Utf8HtmlPage(page);
+}
+
+void SaveReplyText(Program& program, const std::string& engineName, const std::string& text,
+                   int httpStatus) {
+  ReplaceFileBytes(program.folders.LogFolder() + ReplyTextFileName(engineName),
+                   ReplyTextPage(text, httpStatus));
 }
 
 }  // namespace zentrova

@@ -22,7 +22,12 @@ std::string NoReplyText(const std::string& failure);
 // Name of an engine's reply text file inside LOG: the engine name made safe to stand as one
 // file name of that folder, then ".htm".
 std::string ReplyTextFileName(const std::string& engineName);
-// Replaces the engine's reply text file by `text`, bytes unchanged; failures are ignored.
-void SaveReplyText(Program& program, const std::string& engineName, const std::string& text);
+// What the engine's reply text file shows: the reply's text as text (never as markup, with its
+// line breaks), after the refusal's HTTP status when there was one; empty when there is
+// neither, so the log page links no details.
+std::string ReplyTextPage(const std::string& text, int httpStatus);
+// Replaces the engine's reply text file by its ReplyTextPage; failures are ignored.
+void SaveReplyText(Program& program, const std::string& engineName, const std::string& text,
+                   int httpStatus);
 
 }  // namespace zentrova

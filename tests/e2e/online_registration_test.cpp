@@ -173,7 +173,7 @@ TEST_F(OnlineRegistrationTest, SubmitsEveryQueuedEngineInOrderAndRecordsItsVerdi
     }
   }
 
-  EXPECT_EQ(DeclaredPageText(ReadFileBytes(LogFile("IndexNow 403.htm"))), "Key not valid");
+  EXPECT_EQ(KeptReplyText(ReadFileBytes(LogFile("IndexNow 403.htm"))), "Key not valid");
   // The engine sent no text; the browser shows one of its own, which is what the user sees.
   EXPECT_NE(ReadFileBytes(LogFile("IndexNow 429.htm")).find("HTTP ERROR 429"), std::string::npos);
   // A reply that never came leaves no text; a successful one keeps none.
@@ -233,9 +233,9 @@ TEST_F(OnlineRegistrationTest, RequestsThatGetNoReplyFailWithTheBrowsersReasonKe
   EXPECT_EQ(Engine(dropped).RegistrationStatus(), kFailed);
   EXPECT_EQ(Engine(live).RegistrationStatus(), kSuccessful);
   EXPECT_GE(dropping.connections, 1);
-  EXPECT_EQ(DeclaredPageText(ReadFileBytes(LogFile("Closed Port.htm"))),
+  EXPECT_EQ(KeptReplyText(ReadFileBytes(LogFile("Closed Port.htm"))),
             "No reply from the engine: net::ERR_CONNECTION_REFUSED");
-  const std::string droppedText = DeclaredPageText(ReadFileBytes(LogFile("Dropped.htm")));
+  const std::string droppedText = KeptReplyText(ReadFileBytes(LogFile("Dropped.htm")));
   EXPECT_EQ(droppedText.rfind("No reply from the engine: net::ERR_", 0), 0u) << droppedText;
   EXPECT_FALSE(std::filesystem::exists(LogFile("Live Echo.htm")));
 }

@@ -105,7 +105,7 @@ TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
   ASSERT_EQ(server.Requests().size(), 3u);
   EXPECT_EQ(server.Requests()[0].fields, (std::vector<std::pair<QString, QString>>{
                                              {"url", page}, {"title", "Tom & Jerry's \"Best\""}}));
-  EXPECT_EQ(DeclaredPageText(ReadFileBytes(app + "LOG/IndexNow 403.htm")), "Key not valid");
+  EXPECT_EQ(KeptReplyText(ReadFileBytes(app + "LOG/IndexNow 403.htm")), "Key not valid");
 
   tool::ToolProgram reader;
   ASSERT_TRUE(reader.OpenDatabase(app + "kelvox.dll"));

@@ -47,4 +47,22 @@ std::string DeclaredPageText(const std::string& bytes) {
   return Windows1252FromUtf8(bytes.substr(declaration.size())).bytes;
 }
 
+std::string KeptReplyText(const std::string& bytes) {
+  const std::string page = DeclaredPageText(bytes);
+  const std::string open = "<pre style=\"white-space: pre-wrap\">";
+  const size_t start = page.find(open);
+  if (start == std::string::npos || !page.ends_with("</pre>")) {
+    return page;
+  }
+  std::string text = page.substr(start + open.size(), page.size() - start - open.size() - 6);
+  const std::pair<std::string, char> entities[] = {
+      {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&amp;", '&'}};
+  for (const auto& [entity, character] : entities) {
+    for (size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1)) {
+      text.replace(at, entity.size(), 1, character);
+    }
+  }
+  return text;
+}
+
 }  // namespace zentrova::testing

@@ -35,5 +35,8 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
 // code page, so that tests of what a page says compare with the core's own texts. A page that
 // lacks the declaration comes back marked, and no comparison with it succeeds.
 std::string DeclaredPageText(const std::string& bytes);
+// The reply text an engine's reply text file shows, as DeclaredPageText gives it, without the
+// markup that keeps it text; a file in any other form comes back whole.
+std::string KeptReplyText(const std::string& bytes);
 
 }  // namespace zentrova::testing

@@ -40,17 +40,17 @@ constexpr char kFailedPage[] =
 
 TEST_F(LogPageTest, AFailedSubmissionLinksItsReplyTextWhenThereIsOne) {
   Engine(slot).RegistrationStatus() = kFailed;
-  SaveReplyText(program, "Alpha", "Error");
+  SaveReplyText(program, "Alpha", "Error", 0);
   EXPECT_EQ(ShownPage(), kFailedPage);
 
-  SaveReplyText(program, "Alpha", "");
+  SaveReplyText(program, "Alpha", "", 0);
   const std::string withoutLink = ShownPage();
   EXPECT_EQ(withoutLink.find("More Details"), std::string::npos);
   EXPECT_NE(withoutLink.find("Submission to this Site Failed"), std::string::npos);
 }
 
 TEST_F(LogPageTest, ATimedOutSubmissionSaysNoReplyCameAndLinksNoEarlierReply) {
-  SaveReplyText(program, "Alpha", "Error from an earlier run");
+  SaveReplyText(program, "Alpha", "Error from an earlier run", 0);
   StartOnlineRegistration(program);
   t.replyTimer.Fire();
   const std::string timedOut = ShownPage();
@@ -72,7 +72,7 @@ TEST_F(LogPageTest, ATimedOutSubmissionSaysNoReplyCameAndLinksNoEarlierReply) {
 
 TEST_F(LogPageTest, ASuccessfulSubmissionNeverLinksAnOldReplyText) {
   Engine(slot).RegistrationStatus() = kSuccessful;
-  SaveReplyText(program, "Alpha", "Error");
+  SaveReplyText(program, "Alpha", "Error", 0);
   EXPECT_EQ(ShownPage(),
             "<html><center>\r\n"
             "<b>Your Page Was Successfully Submitted to this Site</b><p>Date :\r\n"
@@ -102,11 +102,11 @@ TEST_F(LogPageTest, AnEngineNotSubmittedGivesOneOfTwoReasons) {
 TEST_F(LogPageTest, ANameThatIsNotAPlainAddressStillLinksItsOwnFile) {
   Engine(slot).name = "A&B #1?";
   Engine(slot).RegistrationStatus() = kFailed;
-  SaveReplyText(program, "A&B #1?", "Error");
+  SaveReplyText(program, "A&B #1?", "Error", 0);
   EXPECT_NE(ShownPage().find("<a href=\"A&amp;B %231%3F.htm\">"), std::string::npos);
   // A ":" would make the name a scheme, a "\\" a folder separator.
   Engine(slot).name = "Web:Search\\Pro";
-  SaveReplyText(program, "Web:Search\\Pro", "Error");
+  SaveReplyText(program, "Web:Search\\Pro", "Error", 0);
   EXPECT_NE(ShownPage().find("<a href=\"Web%3ASearch%5CPro.htm\">"), std::string::npos);
 }
 

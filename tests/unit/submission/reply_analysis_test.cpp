@@ -53,6 +53,7 @@ TEST_F(ReplyTest, ARefusedSubmissionFailsAndKeepsItsText) {
   Reply("Forbidden", 403);
   EXPECT_EQ(Engine(slot).RegistrationStatus(), kFailed);
   EXPECT_EQ(ReplyFile("Alpha"), "Forbidden");
+  EXPECT_NE(ReadFileBytes(AppPath("LOG/Alpha.htm")).find("HTTP status 403"), std::string::npos);
 }
 
 TEST_F(ReplyTest, ARequestThatGotNoReplyFailsWhateverTheMarkerAndKeepsTheBrowsersReason) {
@@ -109,9 +110,10 @@ TEST_F(ReplyTest, ReplyTextIsStoredAsADeclaredUtf8PageUnderASafeName) {
   const std::string text = "line 1\r\n\xE9t\xE9\tend";
   for (const auto& c : cases) {
     EXPECT_EQ(ReplyTextFileName(c.engineName), c.fileName);
-    SaveReplyText(program, c.engineName, text);
+    SaveReplyText(program, c.engineName, text, 0);
     EXPECT_EQ(ReadFileBytes(AppPath("LOG/" + c.fileName)),
-              "<meta charset=\"utf-8\">\r\nline 1\r\n\xC3\xA9t\xC3\xA9\tend")
+              "<meta charset=\"utf-8\">\r\n<pre style=\"white-space: pre-wrap\">line 1\r\n"
+              "\xC3\xA9t\xC3\xA9\tend</pre>")
         << c.fileName;
   }
   // "*" named one file, not every page of the folder.
@@ -119,9 +121,34 @@ TEST_F(ReplyTest, ReplyTextIsStoredAsADeclaredUtf8PageUnderASafeName) {
   EXPECT_FALSE(std::filesystem::exists(t.root / "b.htm"));
 }
 
+TEST(ReplyTextPage, ShowsTheReplyAsTextAfterTheRefusalsStatus) {
+  struct Case {
+    const char* what;
+    std::string text;
+    int httpStatus;
+    std::string page;  // after the UTF-8 declaration; empty: no page at all
+  };
+  const std::string pre = "<pre style=\"white-space: pre-wrap\">";
+  const std::string refused = "<p>The engine refused the submission with HTTP status 500.</p>\r\n";
+  const Case cases[] = {
+      {"markup in the text stays text", "<script>alert(\"x\")</script> & more", 200,
+       pre + "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; more</pre>"},
+      {"a refusal that says thank you", "Thank you", 500, refused + pre + "Thank you</pre>"},
+      {"a refusal without text", "", 500, refused},
+      {"a redirect is no refusal", "Moved", 302, pre + "Moved</pre>"},
+      {"nothing to show", "", 0, ""},
+  };
+  for (const auto& c : cases) {
+    const std::string page = ReplyTextPage(c.text, c.httpStatus);
+    EXPECT_EQ(page, c.page.empty() ? "" : "<meta charset=\"utf-8\">\r\n" + c.page) << c.what;
+    EXPECT_EQ(KeptReplyText(page), c.httpStatus >= 400 && c.text.empty() ? refused : c.text)
+        << c.what;
+  }
+}
+
 TEST_F(ReplyTest, AnEmptyReplyTextLeavesAnEmptyFile) {
-  SaveReplyText(program, "Alpha", "old text");
-  SaveReplyText(program, "Alpha", "");
+  SaveReplyText(program, "Alpha", "old text", 0);
+  SaveReplyText(program, "Alpha", "", 0);
   EXPECT_TRUE(ReplyFileExists("Alpha"));
   EXPECT_EQ(ReplyFile("Alpha"), "");
 }

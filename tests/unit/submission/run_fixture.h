@@ -76,7 +76,7 @@ class RunFixture : public ::testing::Test {
     return list.Row(list.FindData(slot)).marked;
   }
   std::string ReplyFile(const std::string& name) const {
-    return DeclaredPageText(ReadFileBytes(AppPath("LOG/" + name + ".htm")));
+    return KeptReplyText(ReadFileBytes(AppPath("LOG/" + name + ".htm")));
   }
   bool ReplyFileExists(const std::string& name) const {
     return std::filesystem::exists(AppPath("LOG/" + name + ".htm"));
