@@ -6,6 +6,7 @@
 #include <string>
 
 #include "program/program.h"
+#include "text/scrambled_text.h"
 
 namespace zentrova {
 
@@ -15,13 +16,6 @@ inline constexpr int kServiceStatusUrlSecondHalf = 25;
 inline constexpr char kStringTableFileName[] = "strings.tbl";
 // The program's texts take a few kilobytes; a table near this size is refused unread.
 inline constexpr std::size_t kMaxStringTableFileBytes = 16 * 1024 * 1024;
-
-// The per-character unscrambling rule shared by the string table and the database.
-std::string RestoreText(const std::string& stored);
-void RestoreTextInPlace(char* text, size_t length);
-// Its inverse, for the tools that write scrambled files; nothing when a character cannot be
-// stored (codes 0, 1 and 255).
-std::optional<std::string> ScrambleText(const std::string& text);
 
 std::string NormaliseUrl(const std::string& text);
 

@@ -50,6 +50,23 @@ TEST(RestoreText, LongTextsFollowTheSameRuleAtEveryPosition) {
             std::string("\x5A\x5B\x5C\x5A\x5B\x7E\x7F\xFE\x02\x03", 10));
 }
 
+TEST(RestoreText, EveryLengthRestoresEachByteExactlyOnce) {
+  // Short texts and the ragged end of long ones are restored as blocks that overlap: a byte
+  // restored twice or left stored shows at some length and position below.
+  for (size_t length = 0; length <= 40; ++length) {
+    std::string stored;
+    for (size_t i = 0; i < length; ++i) {
+      stored.push_back(static_cast<char>((i * 37 + length * 11) % 256));
+    }
+    const std::string restored = RestoreText(stored);
+    ASSERT_EQ(restored.size(), length);
+    for (size_t i = 0; i < length; ++i) {
+      EXPECT_EQ(restored[i], RestoreText(stored.substr(i, 1))[0])
+          << "length " << length << ", position " << i;
+    }
+  }
+}
+
 TEST(ScrambleText, IsUndoneByRestoreTextForEveryStorableCode) {
   std::string all;
   for (int code = 2; code <= 254; ++code) {
