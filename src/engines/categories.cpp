@@ -1,5 +1,6 @@
 #include "engines/categories.h"
 
+#include <string_view>
 #include <utility>
 
 #include "session/session_model.h"
@@ -74,11 +75,11 @@ std::string Trim(const std::string& text, const char* characters) {
 }
 
 // An empty keyword is found in every caption that is not empty.
-bool CaptionContains(const std::string& caption, const std::string& keyword) {
+bool CaptionContains(std::string_view caption, const std::string& keyword) {
   if (keyword.empty()) {
     return !caption.empty();
   }
-  return UpperCase(caption).find(keyword) != std::string::npos;
+  return UpperCase(std::string(caption)).find(keyword) != std::string::npos;
 }
 
 }  // namespace
@@ -114,7 +115,7 @@ void StoreCategories(Program& program) {
     }
     const CategoryEntry* entry = ChosenEntry(group);
     program.session.profile[static_cast<size_t>(group.profileField)] =
-        entry == nullptr ? std::string() : entry->value;
+        entry == nullptr ? std::string() : std::string(entry->value);
   }
 }
 
@@ -128,7 +129,7 @@ void ShowEngineCategories(Program& program) {
   int chosenRow = -1;
   if (group != nullptr) {
     for (size_t j = 0; j < group->entries.size(); ++j) {
-      state.categoryList.Add(group->entries[j].caption, static_cast<int>(j) + 1);
+      state.categoryList.Add(std::string(group->entries[j].caption), static_cast<int>(j) + 1);
     }
     chosenRow = state.categoryList.FindData(group->chosen);
   }
@@ -215,8 +216,9 @@ void ShowCategoriesInEngineList(Program& program) {
     for (const CategoryGroup& group : groups) {
       if (group.title == name) {
         const CategoryEntry* entry = ChosenEntry(group);
-        engineList.SetText(index, engineList.Row(index).text + "\t[" +
-                                      (entry == nullptr ? std::string() : entry->caption) + "]");
+        engineList.SetText(
+            index, engineList.Row(index).text + "\t[" +
+                       (entry == nullptr ? std::string() : std::string(entry->caption)) + "]");
         break;
       }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zentrova {
@@ -8,9 +9,12 @@ namespace zentrova {
 inline constexpr int kMaxCategoryGroups = 400;
 inline constexpr int kMaxCategoryEntries = 400;
 
+// A group holds up to hundreds of entries and a database hundreds of groups, so an entry views
+// the database's restored record texts (SubmissionDatabase::recordTexts) instead of copying them;
+// an entry made by hand views text that lives at least as long as its database.
 struct CategoryEntry {
-  std::string value;    // what the engine's form is sent
-  std::string caption;  // what the user reads
+  std::string_view value;    // what the engine's form is sent
+  std::string_view caption;  // what the user reads
 };
 
 // One engine's category choices; its chosen value travels in ProfileValues[profileField].

@@ -1,8 +1,9 @@
 #include "engines/database_interpreter.h"
 
+#include <algorithm>
 #include <charconv>
+#include <utility>
 
-#include "engines/database_loader.h"
 #include "session/session_state.h"
 
 namespace zentrova {
@@ -32,11 +33,51 @@ std::optional<int> ParseProfileSlot(std::string_view text) {
   return number;
 }
 
+// Where the first "[]" after the kind character starts. An entry's value is a few characters, so
+// a plain scan costs less than setting up a general substring search for each of many entries.
+size_t FindEntrySeparator(std::string_view record) {
+  for (size_t i = 1; i + 1 < record.size(); ++i) {
+    if (record[i] == '[' && record[i + 1] == ']') {
+      return i;
+    }
+  }
+  return npos;
+}
+
 std::string Limit(const char* what, int limit) {
   return "more than " + std::to_string(limit) + " " + what;
 }
 
 }  // namespace
+
+void DatabaseInterpreter::Reserve(DatabaseCensus census) {
+  // One slot more for the fields of an engine still being collected.
+  const size_t slots = std::min(census.engines, static_cast<size_t>(kMaxEngines)) + 1;
+  database_.engines.reserve(database_.engines.size() + slots);
+  database_.categoryGroups.reserve(
+      std::min(census.groupEntries.size(), static_cast<size_t>(kMaxCategoryGroups)));
+  database_.manualPageLines.reserve(census.pageLines);
+  expectedEntries_ = std::move(census.groupEntries);
+}
+
+void DatabaseInterpreter::Finish() {
+  if (pending_) {
+    database_.engines.pop_back();
+    pending_ = false;
+  }
+}
+
+EngineRecord& DatabaseInterpreter::Pending() {
+  if (!pending_) {
+    database_.engines.emplace_back();
+    pending_ = true;
+  }
+  return database_.engines.back();
+}
+
+int DatabaseInterpreter::CompletedEngines() const {
+  return static_cast<int>(database_.engines.size()) - 1 - (pending_ ? 1 : 0);
+}
 
 std::optional<std::string> DatabaseInterpreter::Take(std::string_view record) {
   if (record.empty()) {
@@ -57,7 +98,7 @@ std::optional<std::string> DatabaseInterpreter::Take(std::string_view record) {
     case '6':
       // A protocol this program does not know leaves the engine on its form.
       if (record.substr(1) == kIndexNowProtocolName) {
-        pending_.protocol = kIndexNowProtocol;
+        Pending().protocol = kIndexNowProtocol;
       }
       return std::nullopt;
     default:
@@ -70,12 +111,14 @@ std::optional<std::string> DatabaseInterpreter::TakeField(std::string_view recor
   if (comma == npos) {
     return "form field without a comma";
   }
-  if (pending_.fieldCount == kMaxFormFields) {
+  EngineRecord& engine = Pending();
+  if (engine.fieldCount == kMaxFormFields) {
     return Limit("form fields for one engine", kMaxFormFields);
   }
-  ++pending_.fieldCount;
-  pending_.fieldNames[pending_.fieldCount] = record.substr(1, comma - 1);
-  pending_.fieldValues[pending_.fieldCount] = record.substr(comma + 1);
+  ++engine.fieldCount;
+  const auto slot = static_cast<size_t>(engine.fieldCount);
+  engine.fieldNames[slot] = record.substr(1, comma - 1);
+  engine.fieldValues[slot] = record.substr(comma + 1);
   return std::nullopt;
 }
 
@@ -87,15 +130,14 @@ std::optional<std::string> DatabaseInterpreter::TakeEngine(std::string_view reco
   if (actionEnd == npos) {
     return "engine record without the commas of its layout";
   }
-  auto& engines = database_.engines;
-  if (static_cast<int>(engines.size()) > kMaxEngines) {
+  if (CompletedEngines() >= kMaxEngines) {
     return Limit("engines", kMaxEngines);
   }
   // Missing method and kind characters read as neither "G" nor a kind letter.
   const auto at = [&record](size_t index) { return index < record.size() ? record[index] : '\0'; };
   const char method = at(actionEnd + 1);
   const char kind = at(actionEnd + 2);
-  EngineRecord& engine = pending_;
+  EngineRecord& engine = Pending();
   engine.name = record.substr(1, nameEnd - 1);
   engine.successMarker = record.substr(nameEnd + 1, markerEnd - nameEnd - 1);
   engine.noAdult = record[markerEnd + 1] == 'T';
@@ -107,8 +149,7 @@ std::optional<std::string> DatabaseInterpreter::TakeEngine(std::string_view reco
                 : kind == 'N' ? kNews
                               : kLinkListing;
   engine.homeUrl = actionEnd + 3 < record.size() ? record.substr(actionEnd + 3) : "";
-  engines.push_back(std::move(pending_));
-  pending_ = EngineRecord();
+  pending_ = false;
   return std::nullopt;
 }
 
@@ -124,25 +165,38 @@ std::optional<std::string> DatabaseInterpreter::TakeGroup(std::string_view recor
   if (database_.categoryGroups.size() == kMaxCategoryGroups) {
     return Limit("category groups", kMaxCategoryGroups);
   }
-  AddCategoryGroup(database_, groupList_, std::string(record.substr(1, comma - 1)), *slot);
+  auto& groups = database_.categoryGroups;
+  const size_t number = groups.size();
+  CategoryGroup& group = groups.emplace_back();
+  group.title = record.substr(1, comma - 1);
+  group.profileField = *slot;
+  if (number < expectedEntries_.size()) {
+    group.entries.reserve(
+        std::min(expectedEntries_[number], static_cast<size_t>(kMaxCategoryEntries)));
+  }
+  // The list's item data is the group's 1-based number.
+  groupList_.Add(group.title, static_cast<int>(number) + 1);
   return std::nullopt;
 }
 
 std::optional<std::string> DatabaseInterpreter::TakeEntry(std::string_view record) {
-  const size_t separator = record.find(kEntrySeparator, 1);
+  const size_t separator = FindEntrySeparator(record);
   if (separator == npos) {
     return "category entry without \"[]\"";
   }
   // An entry before any group has nowhere to go; it cannot disturb anything either.
-  const auto& groups = database_.categoryGroups;
+  auto& groups = database_.categoryGroups;
   if (groups.empty()) {
     return std::nullopt;
   }
-  if (groups.back().entries.size() == kMaxCategoryEntries) {
+  CategoryGroup& group = groups.back();
+  if (group.entries.size() == kMaxCategoryEntries) {
     return Limit("entries in one group", kMaxCategoryEntries);
   }
-  AddCategoryEntry(database_, std::string(record.substr(1, separator - 1)),
-                   std::string(record.substr(separator + kEntrySeparator.size())));
+  group.entries.push_back(
+      {record.substr(1, separator - 1), record.substr(separator + kEntrySeparator.size())});
+  // While loading, the chosen number counts the entries added so far.
+  group.chosen = static_cast<int>(group.entries.size());
   return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "engines/database_loader.h"
 
 #include <filesystem>
+#include <memory>
 #include <system_error>
 #include <utility>
 
@@ -59,49 +60,33 @@ bool LoadSubmissionDatabase(Program& program, const std::string& path) {
   if (!file) {
     return RejectDatabase(program);
   }
+  // The bytes find their final place before they are restored, so the entries' views stay valid.
+  auto texts = std::make_shared<std::string>(std::move(file.bytes));
+  DatabaseCensus census;
+  const RestoredDatabaseRecords records(
+      *texts, [&census](std::string_view record) { census.Count(record); });
+  if (records.Damage()) {
+    return RejectDatabase(program);
+  }
   // A rejected database leaves nothing behind: what was there before comes back.
   SubmissionDatabase previous = std::exchange(program.database, SubmissionDatabase());
   SortedList previousGroups = std::exchange(program.categories.groupList, SortedList());
   DatabaseInterpreter interpreter(program.database, program.categories.groupList);
-  bool rejected = false;
-  const auto damage = VisitDatabaseRecords(std::move(file.bytes), [&](std::string_view record) {
-    rejected = interpreter.Take(record).has_value();
-    return !rejected;
-  });
-  if (damage || rejected) {
-    program.database = std::move(previous);
-    program.categories.groupList = std::move(previousGroups);
-    return RejectDatabase(program);
+  interpreter.Reserve(std::move(census));
+  for (const std::string_view record : records) {
+    if (interpreter.Take(record)) {
+      program.database = std::move(previous);
+      program.categories.groupList = std::move(previousGroups);
+      return RejectDatabase(program);
+    }
   }
+  interpreter.Finish();
+  program.database.recordTexts = std::move(texts);
   // The slot the next engine would take; start-up lowers it to the engine count.
   program.database.engineSlotCount = static_cast<int>(program.database.engines.size());
   WriteManualPage(program, program.database.manualPageLines);
   program.views.Changed(View::ManualPage);
   return true;
-}
-
-void AddCategoryGroup(SubmissionDatabase& database, SortedList& groupList, std::string title,
-                      int profileField) {
-  auto& groups = database.categoryGroups;
-  if (groups.size() >= kMaxCategoryGroups) {
-    return;
-  }
-  CategoryGroup& group = groups.emplace_back();
-  group.title = std::move(title);
-  group.profileField = profileField;
-  groupList.Add(group.title, static_cast<int>(groups.size()));
-}
-
-void AddCategoryEntry(SubmissionDatabase& database, std::string value, std::string caption) {
-  auto& groups = database.categoryGroups;
-  if (groups.empty() || groups.back().entries.size() >= kMaxCategoryEntries) {
-    return;
-  }
-  // While loading, the chosen number counts the entries added so far.
-  CategoryGroup& group = groups.back();
-  group.chosen += 1;
-  group.entries.resize(static_cast<size_t>(group.chosen));
-  group.entries.back() = {std::move(value), std::move(caption)};
 }
 
 }  // namespace zentrova

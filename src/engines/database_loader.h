@@ -19,9 +19,4 @@ std::string ManualPagePath(const Program& program);
 // malformed file shows the corrupted-database message and ends the program; false then.
 bool LoadSubmissionDatabase(Program& program, const std::string& path);
 
-// The loader's two steps of building the category groups; the texts are taken over.
-void AddCategoryGroup(SubmissionDatabase& database, SortedList& groupList, std::string title,
-                      int profileField);
-void AddCategoryEntry(SubmissionDatabase& database, std::string value, std::string caption);
-
 }  // namespace zentrova

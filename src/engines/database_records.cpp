@@ -1,21 +1,14 @@
 #include "engines/database_records.h"
 
 #include <algorithm>
-#include <cstdint>
 
-#include "text/string_table.h"
+#include "text/scrambled_text.h"
 
 namespace zentrova {
 
 namespace {
 
 constexpr char kHeaderText[] = "Zentrova submission database";
-
-int LengthWordAt(const std::string& bytes, size_t offset) {
-  const auto low = static_cast<unsigned char>(bytes[offset]);
-  const auto high = static_cast<unsigned char>(bytes[offset + 1]);
-  return static_cast<int16_t>(static_cast<uint16_t>(low | (high << 8)));
-}
 
 void AppendLengthWord(std::string& bytes, int word) {
   bytes.push_back(static_cast<char>(word & 0xFF));
@@ -24,48 +17,41 @@ void AppendLengthWord(std::string& bytes, int word) {
 
 }  // namespace
 
-std::optional<DatabaseReadError> VisitDatabaseRecords(
-    std::string fileBytes, const std::function<bool(std::string_view)>& visit) {
+std::optional<size_t> RestoredDatabaseRecords::FirstRecord(std::span<const char> fileBytes) {
   if (fileBytes.size() < kDatabaseHeaderSize) {
-    return DatabaseReadError{fileBytes.size(), "file is shorter than its header"};
+    damage_ = DatabaseReadError{fileBytes.size(), "file is shorter than its header"};
+    return std::nullopt;
   }
   // A header of nothing but zero bytes is what an emptied or never-written file leaves.
   const auto headerEnd = fileBytes.begin() + kDatabaseHeaderSize;
   if (std::all_of(fileBytes.begin(), headerEnd, [](char c) { return c == '\0'; })) {
-    return DatabaseReadError{0, "header is empty"};
+    damage_ = DatabaseReadError{0, "header is empty"};
+    return std::nullopt;
   }
-  size_t offset = kDatabaseHeaderSize;
-  while (offset < fileBytes.size()) {
-    if (fileBytes.size() - offset < 2) {
-      return DatabaseReadError{offset, "length word cut off by the end of the file"};
-    }
-    const int word = LengthWordAt(fileBytes, offset);
-    if (word == 0) {
-      break;
-    }
-    if (word < kRecordLengthOffset) {
-      return DatabaseReadError{offset, "invalid record length word " + std::to_string(word)};
-    }
-    const size_t length = static_cast<size_t>(word - kRecordLengthOffset);
-    if (fileBytes.size() - offset - 2 < length) {
-      return DatabaseReadError{offset, "record cut off by the end of the file"};
-    }
-    char* text = fileBytes.data() + offset + 2;
-    RestoreTextInPlace(text, length);
-    if (!visit(std::string_view(text, length))) {
-      break;
-    }
-    offset += 2 + length;
+  return kDatabaseHeaderSize;
+}
+
+void RestoredDatabaseRecords::NoteDamageAt(std::span<const char> fileBytes, size_t offset) {
+  if (fileBytes.size() - offset < 2) {
+    damage_ = DatabaseReadError{offset, "length word cut off by the end of the file"};
+    return;
   }
-  return std::nullopt;
+  const int word = RecordLengthWord(fileBytes.data() + offset);
+  if (word < kRecordLengthOffset) {
+    damage_ = DatabaseReadError{offset, "invalid record length word " + std::to_string(word)};
+    return;
+  }
+  damage_ = DatabaseReadError{offset, "record cut off by the end of the file"};
 }
 
 DatabaseRecords ReadDatabaseRecords(std::string_view fileBytes) {
+  std::string bytes(fileBytes);
+  const RestoredDatabaseRecords restored(bytes);
   DatabaseRecords result;
-  result.error = VisitDatabaseRecords(std::string(fileBytes), [&result](std::string_view record) {
+  for (const std::string_view record : restored) {
     result.records.emplace_back(record);
-    return true;
-  });
+  }
+  result.error = restored.Damage();
   return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +20,9 @@ struct SubmissionDatabase {
   std::vector<CategoryGroup> categoryGroups;
   // Lines of the manual submission page, in file order.
   std::vector<std::string> manualPageLines;
+  // The database file's bytes with its record texts restored, which the category entries view;
+  // shared, so that a copy of the database keeps them alive as well.
+  std::shared_ptr<const std::string> recordTexts;
 
   EngineRecord& Engine(int slot) { return engines.at(static_cast<size_t>(slot)); }
   const EngineRecord& Engine(int slot) const { return engines.at(static_cast<size_t>(slot)); }

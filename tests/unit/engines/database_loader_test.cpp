@@ -211,6 +211,20 @@ TEST_F(DatabaseLoader, RejectsDamagedFilesWholeWithTheDatabaseMessage) {
   }
 }
 
+TEST_F(DatabaseLoader, CategoryEntriesLiveAsLongAsAnyCopyOfTheirDatabase) {
+  // Entries view the file's restored bytes: a rejected reload must hand back the old
+  // database with its texts, and a copy must keep them when the original is gone.
+  ASSERT_TRUE(Load(DatabaseFile({"3Alpha,120", "4arts[]Arts", "4sci[]Science"})));
+  EXPECT_FALSE(Load(DatabaseFile({"3Beta,121", "4x[]Taken before the damage", "3Broken"})));
+  const SubmissionDatabase copy = Database();
+  test.program.database = SubmissionDatabase();
+  ASSERT_EQ(copy.categoryGroups.size(), 1u);
+  const auto& entries = copy.categoryGroups[0].entries;
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].value, "arts");
+  EXPECT_EQ(entries[1].caption, "Science");
+}
+
 TEST_F(DatabaseLoader, AcceptsTablesFilledToTheirLimits) {
   std::vector<std::string> records;
   for (int engine = 1; engine <= kMaxEngines; ++engine) {
