@@ -27,8 +27,9 @@ bool RejectDatabase(Program& program) {
   return false;
 }
 
-// The page is only a view of the database, rebuilt at every start, so failing to write it
-// does not stop the program: the manual submission browser then shows no page.
+// The page is only a view of the database, rebuilt at every start and removed at exit, so
+// failing to write it does not stop the program (the manual submission browser then shows no
+// page), and it is not worth holding up the start to flush it to disk.
 void WriteManualPage(const Program& program, const std::vector<std::string>& lines) {
   std::string page;
   for (const auto& line : lines) {
@@ -37,7 +38,7 @@ void WriteManualPage(const Program& program, const std::vector<std::string>& lin
   }
   std::error_code ignored;
   std::filesystem::create_directories(program.folders.SessionsFolder(), ignored);
-  ReplaceFileBytes(ManualPagePath(program), Utf8HtmlPage(page));
+  ReplaceFileBytes(ManualPagePath(program), Utf8HtmlPage(page), Flush::NotNeeded);
 }
 
 }  // namespace

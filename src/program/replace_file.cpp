@@ -72,7 +72,8 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-PendingFile::PendingFile(const std::string& path, const std::string& bytes) {
+PendingFile::PendingFile(const std::string& path, const std::string& bytes, Flush flush)
+    : flush_(flush) {
   std::error_code error;
   const std::filesystem::path target = FinalTarget(path, error);
   if (error) {
@@ -98,7 +99,8 @@ PendingFile::PendingFile(const std::string& path, const std::string& bytes) {
     return;
   }
   int failure = 0;
-  if (!WriteAll(fd, bytes) || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) {
+  if (!WriteAll(fd, bytes) || ::fchmod(fd, mode) != 0 ||
+      (flush_ == Flush::ToDisk && ::fsync(fd) != 0)) {
     failure = errno;
   }
   if (::close(fd) != 0 && failure == 0) {
@@ -130,12 +132,14 @@ FileOutcome PendingFile::Commit() {
     return FileOutcome::FromErrno(errno);
   }
   temporary_.clear();
-  SyncFolder(std::filesystem::path(target_).parent_path());
+  if (flush_ == Flush::ToDisk) {
+    SyncFolder(std::filesystem::path(target_).parent_path());
+  }
   return FileOutcome::Done();
 }
 
-FileOutcome ReplaceFileBytes(const std::string& path, const std::string& bytes) {
-  PendingFile file(path, bytes);
+FileOutcome ReplaceFileBytes(const std::string& path, const std::string& bytes, Flush flush) {
+  PendingFile file(path, bytes, flush);
   return file.Commit();
 }
 

@@ -6,6 +6,11 @@
 
 namespace zentrova {
 
+// Whether a replaced file's bytes and its folder's entry are flushed to disk before it counts
+// as written. A file that the program removes at exit and rebuilds at every start has nothing
+// to keep across a crash, so it need not wait for the disk.
+enum class Flush { ToDisk, NotNeeded };
+
 // A file's new bytes, written and flushed to disk under a fresh temporary name in the target's
 // own folder, waiting to be put in place. The temporary file is created exclusively, so no
 // file of the user's or of another writer is ever touched; it carries the permissions of the
@@ -13,7 +18,7 @@ namespace zentrova {
 // replaced, and the link stays. Destroyed without Commit, it removes its temporary file.
 class PendingFile {
  public:
-  PendingFile(const std::string& path, const std::string& bytes);
+  PendingFile(const std::string& path, const std::string& bytes, Flush flush = Flush::ToDisk);
   ~PendingFile();
   PendingFile(const PendingFile&) = delete;
   PendingFile& operator=(const PendingFile&) = delete;
@@ -27,10 +32,12 @@ class PendingFile {
   FileOutcome prepared_;
   std::string target_;
   std::string temporary_;
+  Flush flush_;
 };
 
 // Writes bytes so that a reader never sees half a file and a failed write leaves the old file
 // as it was (a PendingFile committed at once).
-FileOutcome ReplaceFileBytes(const std::string& path, const std::string& bytes);
+FileOutcome ReplaceFileBytes(const std::string& path, const std::string& bytes,
+                             Flush flush = Flush::ToDisk);
 
 }  // namespace zentrova
