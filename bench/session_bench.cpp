@@ -23,8 +23,8 @@ void FillSession(Program& program) {
   for (int slot = 1; slot <= kMaxEngines; ++slot) {
     EngineRecord engine;
     engine.name = "Search Engine Number " + std::to_string(slot);
-    engine.RegistrationStatus() = slot % 3;
-    engine.DeepLinkStatus() = slot % 2;
+    engine.RegistrationStatus() = static_cast<ResultCode>(slot % 3);
+    engine.DeepLinkStatus() = static_cast<ResultCode>(slot % 2);
     engine.startedAt = "10:11:12";
     engine.finishedAt = "10:11:40";
     engine.runDate = "12-10-2026";

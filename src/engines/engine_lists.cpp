@@ -80,7 +80,7 @@ void UpdateQueueStatus(Program& program) {
   int successful = 0;
   int failed = 0;
   for (int slot = 1; slot <= program.database.EngineCount(); ++slot) {
-    const int result = program.database.Engine(slot).RegistrationStatus();
+    const ResultCode result = program.database.Engine(slot).RegistrationStatus();
     successful += result == kSuccessful ? 1 : 0;
     failed += result == kFailed ? 1 : 0;
   }

@@ -46,7 +46,7 @@ struct EngineRecord {
   std::string finishedAt;
   std::string runDate;
   // results[kDeepLinkPhase] is DeepLinkStatus, results[kMainPagePhase] RegistrationStatus.
-  std::array<int, 2> results{kNotSubmitted, kNotSubmitted};
+  std::array<ResultCode, 2> results{kNotSubmitted, kNotSubmitted};
   IndexNowOutcome indexNow;
   // The main page's last verdict came from the reply time-out, not from a reply. The session
   // file has no room for it, so a session read from disk never has it.
@@ -56,10 +56,10 @@ struct EngineRecord {
   int method = kPost;
   int protocol = kFormProtocol;
 
-  int& DeepLinkStatus() { return results[kDeepLinkPhase]; }
-  int DeepLinkStatus() const { return results[kDeepLinkPhase]; }
-  int& RegistrationStatus() { return results[kMainPagePhase]; }
-  int RegistrationStatus() const { return results[kMainPagePhase]; }
+  ResultCode& DeepLinkStatus() { return results[kDeepLinkPhase]; }
+  ResultCode DeepLinkStatus() const { return results[kDeepLinkPhase]; }
+  ResultCode& RegistrationStatus() { return results[kMainPagePhase]; }
+  ResultCode RegistrationStatus() const { return results[kMainPagePhase]; }
   // What a new session holds for the engine: no result, no times.
   void ClearRunFields() {
     startedAt.clear();

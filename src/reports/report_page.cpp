@@ -1,5 +1,6 @@
 #include "reports/report_page.h"
 
+#include <optional>
 #include <sstream>
 
 #include "engines/engine_lists.h"
@@ -17,7 +18,7 @@ namespace {
 constexpr char kEraseQuestion[] =
     "Do you really want to erase the Online Registration Data in current session?";
 
-std::string ResultTag(int result) {
+std::string ResultTag(ResultCode result) {
   switch (result) {
     case kSuccessful:
       return "(Success)";
@@ -32,12 +33,13 @@ std::string SummaryFilePath(const Program& program) {
   return program.folders.LogFolder() + ReportFileName(program.session.currentFile, ".htm");
 }
 
-void FillStatusList(Program& program, int wantedResult) {
+// Every engine, or those with the wanted result.
+void FillStatusList(Program& program, std::optional<ResultCode> wantedResult) {
   SortedList& statusList = program.reports.statusList;
   statusList.Clear();
   for (int slot = 1; slot <= program.database.EngineCount(); ++slot) {
     const EngineRecord& engine = program.database.Engine(slot);
-    if (wantedResult < 0 || engine.RegistrationStatus() == wantedResult) {
+    if (!wantedResult || engine.RegistrationStatus() == *wantedResult) {
       statusList.Add(StatusListRowText(engine), slot);
     }
   }
@@ -48,7 +50,7 @@ void ShowSummary(Program& program) {
   reports.frameCaption = "All Search Engines";
   reports.saveReportEnabled = true;
   SetBusyCursor(program, true);
-  FillStatusList(program, -1);
+  FillStatusList(program, std::nullopt);
   if (reports.statusList.Count() > 0) {
     ChooseStatusRow(program, 0);
   }

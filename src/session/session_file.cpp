@@ -91,8 +91,9 @@ void ReadEngineEntries(Program& program, SessionReader& in) {
   const int count = in.Count(kMinEngineEntryBytes);
   for (int i = 0; i < count; ++i) {
     const std::string name = in.Text();
-    const int deepLinkStatus = in.Int16();
-    const int registrationStatus = in.Int16();
+    // A file may hold any number here; it is kept as it is, so that a save gives it back.
+    const auto deepLinkStatus = static_cast<ResultCode>(in.Int16());
+    const auto registrationStatus = static_cast<ResultCode>(in.Int16());
     std::string startedAt = in.Text();
     std::string finishedAt = in.Text();
     std::string runDate = in.Text();

@@ -3,7 +3,7 @@
 
 namespace zentrova {
 
-void SetBusyControls(Program& program, int activity, bool busy) {
+void SetBusyControls(Program& program, Activity activity, bool busy) {
   BusyControls& controls = program.busy;
   const bool idle = !busy;
   controls.extractFromWeb = idle;

@@ -33,7 +33,7 @@ bool Unattended(const Program& program) {
 void FinishIndexNowEngine(Program& program, bool accepted) {
   EngineRecord& engine = EngineInProcess(program);
   engine.indexNow.recorded = true;
-  const int code = accepted ? kSuccessful : kFailed;
+  const ResultCode code = accepted ? kSuccessful : kFailed;
   RecordResult(program, kMainPagePhase, code);
   if (engine.indexNow.contacted && program.run.indexNow.addresses.size() > 1) {
     engine.DeepLinkStatus() = code;

@@ -1,6 +1,7 @@
 #include "submission/log_pages.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "program/replace_file.h"
@@ -103,7 +104,8 @@ void AddFailureExplanation(std::string& page, const Program& program, const Engi
 std::string LogPageText(const Program& program, const EngineRecord* engine) {
   std::string page;
   AddLine(page, "<html><center>");
-  const int status = engine != nullptr ? engine->RegistrationStatus() : -1;
+  const std::optional<ResultCode> status =
+      engine != nullptr ? std::optional(engine->RegistrationStatus()) : std::nullopt;
   if (status == kNotSubmitted) {
     AddLine(page, "<b>You did not Choose this Site for Submission</b><p>");
     AddLine(page, engine->specialized

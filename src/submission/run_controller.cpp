@@ -103,7 +103,7 @@ void StopOnlineRegistration(Program& program) {
 
 void NextSubmission(Program& program) {
   UpdateQueueStatus(program);
-  if (SelectNextSubmission(program) != 0) {
+  if (SelectNextSubmission(program).kind != QueueChoice::kNothingLeft) {
     ShowRunStep(program, kPreparingSubmission);
     if (IsIndexNowEngine(program.database.Engine(program.run.currentEngine))) {
       SubmitToIndexNow(program);
@@ -151,7 +151,8 @@ void OnReplyTimeout(Program& program) {
 }
 
 void FinishSubmission(Program& program, SubmissionOutcome outcome) {
-  const int phase = program.run.deepLinkCounter == -1 ? kMainPagePhase : kDeepLinkPhase;
+  const RunPhase phase =
+      program.run.deepLinkCounter == kMainPageInProcess ? kMainPagePhase : kDeepLinkPhase;
   RecordResult(program, phase, outcome == kSubmissionSucceeded ? kSuccessful : kFailed);
   if (phase == kMainPagePhase) {
     program.database.Engine(program.run.currentEngine).replyTimedOut =
@@ -161,7 +162,7 @@ void FinishSubmission(Program& program, SubmissionOutcome outcome) {
   NextSubmission(program);
 }
 
-void RecordResult(Program& program, int phase, int code) {
+void RecordResult(Program& program, RunPhase phase, ResultCode code) {
   EngineRecord& engine = program.database.Engine(program.run.currentEngine);
   // The clock's last tick may be a second old or, for a quick reply, not have come at all:
   // the finishing time is read now.
@@ -180,7 +181,7 @@ void RecordResult(Program& program, int phase, int code) {
     }
     return;
   }
-  int& result = engine.DeepLinkStatus();
+  ResultCode& result = engine.DeepLinkStatus();
   if (!program.run.deepLinkVerdictTaken || code == kFailed) {
     result = code;
   }

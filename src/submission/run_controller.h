@@ -17,7 +17,7 @@ inline constexpr int kMaxDeepLinksPerEngine = 25;
 void StartOnlineRegistration(Program& program);
 void StopOnlineRegistration(Program& program);
 void NextSubmission(Program& program);
-void SetBusyControls(Program& program, int activity, bool busy);
+void SetBusyControls(Program& program, Activity activity, bool busy);
 void ShowRunStep(Program& program, RunStep step);
 // The run has ended or was stopped: the clock stops, the lamps go out, no engine or link is in
 // process and the deep-link count is the list's again. The times stay as the clock last showed
@@ -31,15 +31,19 @@ void RequestServiceStatus(Program& program);
 void ArmReplyTimeout(Program& program);
 // Whether the Deep Promotion links go to this engine after its page.
 bool DeepPromotionFollows(const Program& program, const EngineRecord& engine);
-// 0: nothing is left; -1: an engine's main page; n > 0: deep link n of the same engine.
-int SelectNextSubmission(Program& program);
+// What the queue gives the run next.
+struct QueueChoice {
+  enum Kind : int { kNothingLeft, kMainPage, kDeepLink };
+  Kind kind = kNothingLeft;
+  int deepLink = 0;  // for kDeepLink: the link's number in the Deep Promotion list, from 1
+};
+QueueChoice SelectNextSubmission(Program& program);
 void StartSubmission(Program& program, const FormRequest& request);
 // A time-out fails the submission like a failed reply, but the engine's log page says why.
 void FinishSubmission(Program& program, SubmissionOutcome outcome);
-// phase: kDeepLinkPhase or kMainPagePhase; code: kSuccessful or kFailed. A result recorded
-// earlier stays until a verdict replaces it; among one engine's deep links, a failed one
-// leaves the deep-link result failed.
-void RecordResult(Program& program, int phase, int code);
+// code: kSuccessful or kFailed. A result recorded earlier stays until a verdict replaces it;
+// among one engine's deep links, a failed one leaves the deep-link result failed.
+void RecordResult(Program& program, RunPhase phase, ResultCode code);
 
 // Timer ticks: the reply time-out and the progress panel's clock.
 void OnReplyTimeout(Program& program);

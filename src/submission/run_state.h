@@ -40,7 +40,7 @@ enum KeyFileCheckResult : int {
 // The key-file check of a run. It holds for the key and the address it was made with; a
 // batch session with another key is checked again.
 struct KeyFileCheck {
-  int result = kKeyFileUnchecked;
+  KeyFileCheckResult result = kKeyFileUnchecked;
   std::string key;
   std::string address;
   std::string reason;
@@ -57,6 +57,10 @@ struct IndexNowRequests {
   // The HTTP client's number of the request awaited, for cancelling it.
   unsigned pendingRequest = 0;
 };
+
+// The deep-link counter while an engine's own page is in process; above it, the number of the
+// deep link in process, counting down to 1.
+inline constexpr int kMainPageInProcess = -1;
 
 struct RunState {
   int currentEngine = 0;

@@ -9,8 +9,6 @@
 namespace zentrova {
 namespace {
 
-constexpr int kMainPageInProcess = -1;
-
 void ShowDeepLinkCount(Program& program, int count) {
   program.progress.deepLinkCount = std::to_string(count);
   program.views.Changed(View::Progress);
@@ -45,12 +43,12 @@ bool SkipEngine(const Program& program, const EngineRecord& engine) {
 }
 
 // The first engine of the queue that is not skipped; its main page comes next.
-int SelectNextEngine(Program& program) {
+QueueChoice SelectNextEngine(Program& program) {
   SortedList& list = program.engineLists.engineList;
   for (;;) {
     const int row = list.FirstMarked();
     if (row < 0) {
-      return 0;
+      return {};
     }
     const int slot = list.Row(row).data;
     program.run.currentEngine = slot;
@@ -60,18 +58,18 @@ int SelectNextEngine(Program& program) {
       continue;
     }
     program.run.deepLinkCounter = kMainPageInProcess;
-    return kMainPageInProcess;
+    return {QueueChoice::kMainPage};
   }
 }
 
 }  // namespace
 
-int SelectNextSubmission(Program& program) {
+QueueChoice SelectNextSubmission(Program& program) {
   RunState& run = program.run;
   if (run.deepLinkCounter > 1) {
     --run.deepLinkCounter;
     ShowDeepLinkCount(program, run.deepLinkCounter + 1);
-    return run.deepLinkCounter;
+    return {QueueChoice::kDeepLink, run.deepLinkCounter};
   }
   if (run.deepLinkCounter == 1) {
     run.deepLinkCounter = 0;
@@ -88,7 +86,7 @@ int SelectNextSubmission(Program& program) {
         run.deepLinkCounter =
             std::min(static_cast<int>(program.deepPromotion.links.size()), kMaxDeepLinksPerEngine);
         run.deepLinkVerdictTaken = false;
-        return run.deepLinkCounter;
+        return {QueueChoice::kDeepLink, run.deepLinkCounter};
       }
     }
     run.deepLinkCounter = 0;

@@ -151,7 +151,7 @@ TEST_F(OnlineRegistrationTest, SubmitsEveryQueuedEngineInOrderAndRecordsItsVerdi
   EXPECT_TRUE(received[0].rawFields.contains("title=Tom+%26+Jerry%27s+%22Best%22+Caf%C3%A9"))
       << received[0].rawFields.data();
 
-  const std::map<int, std::array<int, 2>> results = {
+  const std::map<int, std::array<ResultCode, 2>> results = {
       {echo, {kNotSubmitted, kSuccessful}},       {search, {kSuccessful, kSuccessful}},
       {redirect, {kNotSubmitted, kSuccessful}},   {pings[200], {kNotSubmitted, kSuccessful}},
       {pings[202], {kNotSubmitted, kSuccessful}}, {pings[204], {kNotSubmitted, kSuccessful}},

@@ -43,7 +43,7 @@ struct ReportsUi {
     page = static_cast<ReportsPage*>(ui.window().Page(kReportsPage));
     ui.window().ShowPage(kReportsPage);
   }
-  void SetResult(const char* engine, int result) {
+  void SetResult(const char* engine, ResultCode result) {
     Program& program = ui.program();
     for (int slot = 1; slot <= program.database.EngineCount(); ++slot) {
       if (program.database.Engine(slot).name == engine) {

@@ -157,7 +157,7 @@ class SideTabsTest : public QObject {
     QVERIFY(!stop->isEnabled());
 
     // A web extraction in progress: only its "Stop" works, and the option cannot move away.
-    SetBusyControls(ui.program(), 3, true);
+    SetBusyControls(ui.program(), kExtractionActivity, true);
     QVERIFY(!webExtract->isEnabled());
     QVERIFY(stop->isEnabled());
     QVERIFY(!InDialog<QLineEdit>(dialog, "WebAddress")->isEnabled());
@@ -166,7 +166,7 @@ class SideTabsTest : public QObject {
     QVERIFY(InDialog<QRadioButton>(dialog, "Option3")->isChecked());
     QVERIFY(!typedFrame->isEnabled());
 
-    SetBusyControls(ui.program(), 3, false);
+    SetBusyControls(ui.program(), kExtractionActivity, false);
     QVERIFY(webExtract->isEnabled());
     QVERIFY(!stop->isEnabled());
   }
@@ -204,11 +204,11 @@ class SideTabsTest : public QObject {
     QVERIFY(run->isEnabled());
     QVERIFY(!stop->isEnabled());
 
-    SetBusyControls(ui.program(), 1, true);
+    SetBusyControls(ui.program(), kBatchActivity, true);
     QVERIFY(!ui.Find<QGroupBox>("FrameBatch")->isEnabled());
     QVERIFY(!run->isEnabled());
     QVERIFY(stop->isEnabled());
-    SetBusyControls(ui.program(), 1, false);
+    SetBusyControls(ui.program(), kBatchActivity, false);
     QVERIFY(run->isEnabled());
     QVERIFY(!stop->isEnabled());
   }

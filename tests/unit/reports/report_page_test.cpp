@@ -15,7 +15,7 @@ class ReportPageTest : public ::testing::Test {
   ReportPageTest() {
     const struct {
       const char* name;
-      int result;
+      ResultCode result;
     } engines[] = {
         {"Zeta", kFailed}, {"Alpha", kSuccessful}, {"Mid", kNotSubmitted}, {"Beta", kSuccessful}};
     for (const auto& e : engines) {

@@ -16,7 +16,7 @@ struct EngineSetup {
   const char* name;
   const char* homeUrl;
   int kind;
-  int result;
+  ResultCode result;
 };
 
 // Engines of the table, a few profile values and the session's own name.

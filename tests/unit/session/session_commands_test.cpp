@@ -58,7 +58,7 @@ TEST_F(SessionCommandsTest, NewSessionStartsFromTheDefaults) {
   EXPECT_FALSE(CheckBoxTicked(program(), 5));
   EXPECT_TRUE(program().deepPromotion.links.empty());
   // Every run field: a deep-link result kept over would skip that engine's deep links.
-  EXPECT_EQ(engine.results, (std::array<int, 2>{kNotSubmitted, kNotSubmitted}));
+  EXPECT_EQ(engine.results, (std::array<ResultCode, 2>{kNotSubmitted, kNotSubmitted}));
   EXPECT_EQ(engine.runDate + engine.startedAt + engine.finishedAt, "");
   EXPECT_EQ(program().engineLists.engineList.Count(), 2);
   EXPECT_FALSE(std::filesystem::exists(test.AppPath("LOG/Beta.htm")));

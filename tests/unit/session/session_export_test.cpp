@@ -34,8 +34,9 @@ TEST_F(SessionExportTest, WritesTheSessionLineByLine) {
   SetBoxText(program(), kFirstName, "Ann");
   program().session.profile[500] = "group value";
   EngineRecord& zeta = program().database.Engine(1);
-  zeta.DeepLinkStatus() = -1;
-  zeta.RegistrationStatus() = 1;
+  // A number the session file may hold besides the result codes is exported as it is.
+  zeta.DeepLinkStatus() = static_cast<ResultCode>(-1);
+  zeta.RegistrationStatus() = kSuccessful;
   zeta.startedAt = "10:00:00";
   zeta.runDate = "12-10-2026";
   program().deepPromotion.links = {"http://site.example/2", "http://site.example/1"};

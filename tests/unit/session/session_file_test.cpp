@@ -48,8 +48,9 @@ class SessionFileTest : public ::testing::Test {
   void SetRunFields(int slot, int deep, int registration, const std::string& started,
                     const std::string& finished, const std::string& date) {
     EngineRecord& engine = program().database.Engine(slot);
-    engine.DeepLinkStatus() = deep;
-    engine.RegistrationStatus() = registration;
+    // The numbers as a session file holds them.
+    engine.DeepLinkStatus() = static_cast<ResultCode>(deep);
+    engine.RegistrationStatus() = static_cast<ResultCode>(registration);
     engine.startedAt = started;
     engine.finishedAt = finished;
     engine.runDate = date;

@@ -117,7 +117,7 @@ TEST_F(RunControllerTest, DeepPromotionSendsTheFirstTwentyFiveLinksLastFirstToSe
 TEST_F(RunControllerTest, DeepLinksFollowTheRepeatRuleOfTheMainPage) {
   struct Case {
     bool doNotRepeat;
-    int deepLinkStatus;
+    ResultCode deepLinkStatus;
     size_t submissions;  // main page plus deep links
   };
   const Case cases[] = {
@@ -291,11 +291,11 @@ TEST_F(RunControllerTest, AsksToGoOnlineOncePerProgramRunAndRefusesAnEmptyQueue)
 
 TEST_F(RunControllerTest, RecordResultKeepsAFailedDeepLinkFailed) {
   struct Case {
-    int phase;
-    int code;
-    bool earlierLinkRecorded;   // another deep link of the engine got its verdict before
-    std::array<int, 2> before;  // {DeepLinkStatus, RegistrationStatus}
-    std::array<int, 2> after;
+    RunPhase phase;
+    ResultCode code;
+    bool earlierLinkRecorded;          // another deep link of the engine got its verdict before
+    std::array<ResultCode, 2> before;  // {DeepLinkStatus, RegistrationStatus}
+    std::array<ResultCode, 2> after;
   };
   const Case cases[] = {
       {kMainPagePhase, kSuccessful, false, {kFailed, kFailed}, {kFailed, kSuccessful}},
@@ -330,27 +330,27 @@ TEST_F(RunControllerTest, StopWhileAnEngineIsSubmittedAgainKeepsItsEarlierResult
 
   StartOnlineRegistration(program);
   StopOnlineRegistration(program);
-  EXPECT_EQ(Engine(slot).results, (std::array<int, 2>{kFailed, kFailed}));
+  EXPECT_EQ(Engine(slot).results, (std::array<ResultCode, 2>{kFailed, kFailed}));
 
   program.engineLists.engineList.SetMarked(0, true);
   StartOnlineRegistration(program);
   Reply("Thank you");
   ASSERT_GT(program.run.deepLinkCounter, 0);
   StopOnlineRegistration(program);
-  EXPECT_EQ(Engine(slot).results, (std::array<int, 2>{kFailed, kSuccessful}));
+  EXPECT_EQ(Engine(slot).results, (std::array<ResultCode, 2>{kFailed, kSuccessful}));
 
   // A whole new pass gives the deep-link result this run's verdicts only.
   program.engineLists.engineList.SetMarked(0, true);
   StartOnlineRegistration(program);
   ReplyToAll("Thank you");
-  EXPECT_EQ(Engine(slot).results, (std::array<int, 2>{kSuccessful, kSuccessful}));
+  EXPECT_EQ(Engine(slot).results, (std::array<ResultCode, 2>{kSuccessful, kSuccessful}));
 }
 
 TEST_F(RunControllerTest, BusyControlsLeaveOnlyTheRunningActivitysStop) {
   AddEngine("Alpha");
   program.reports.statusList.SetCurrentRow(0);
   UpdateGoToEngineButton(program);
-  for (const int activity : {kBatchActivity, kRegistrationActivity, kExtractionActivity}) {
+  for (const Activity activity : {kBatchActivity, kRegistrationActivity, kExtractionActivity}) {
     SetBusyControls(program, activity, true);
     const BusyControls& b = program.busy;
     EXPECT_FALSE(b.runBatch || b.runRegistration || b.extractFromWeb || b.batchFrame ||
