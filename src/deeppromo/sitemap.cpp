@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "text/code_page.h"
+
 namespace zentrova {
 
 namespace {
@@ -138,7 +140,7 @@ std::string ReadText(std::string_view text, size_t& pos) {
 
 // Position of the root element's "<", after the prolog; npos when there is none.
 size_t RootElement(std::string_view text) {
-  size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  size_t pos = text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
   while (true) {
     pos = text.find_first_not_of(kWhitespace, pos);
     if (pos == std::string_view::npos || text[pos] != '<') {

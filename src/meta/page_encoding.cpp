@@ -10,8 +10,6 @@
 namespace zentrova {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // `charset=utf-8`, in a META tag of either form, quoted or not, with or without the hyphen.
 bool DeclaresUtf8(std::string_view page) {
   const std::string text = AsciiLowercase(page);
@@ -40,7 +38,7 @@ bool DeclaresUtf8(std::string_view page) {
 }  // namespace
 
 bool IsUtf8Page(std::string_view page) {
-  if (page.starts_with(kByteOrderMark) || DeclaresUtf8(page)) {
+  if (page.starts_with(kUtf8ByteOrderMark) || DeclaresUtf8(page)) {
     return true;
   }
   bool nonAscii = false;

@@ -13,7 +13,6 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 constexpr char kWhiteSpace[] = " \t\r\n\f\v";
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr int kNewKeyBytes = 16;
 
 enum HttpStatus : int {
@@ -216,7 +215,7 @@ KeyFileVerdict JudgeKeyFileAnswer(const HttpAnswer& answer, const std::string& k
     return {false, "the key file could not be read (HTTP " + std::to_string(answer.status) + ")"};
   }
   std::string_view text = answer.body;
-  if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+  if (text.starts_with(kUtf8ByteOrderMark)) {
     text.remove_prefix(kUtf8ByteOrderMark.size());
   }
   text = Trimmed(text);

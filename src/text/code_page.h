@@ -17,6 +17,9 @@ struct CodePageText {
 };
 CodePageText Windows1252FromUtf8(std::string_view utf8);
 
+// What a UTF-8 file may start with to say so; readers of outside text pass over it.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // Files written for people to read are UTF-8, and the HTML ones say so.
 inline constexpr char kUtf8Declaration[] = "<meta charset=\"utf-8\">";
 // A page of the program, built in the session's code page, as it is written: declared and
