@@ -12,25 +12,17 @@ namespace zentrova::tool {
 namespace {
 
 int Compile(const FileArguments& files) {
-  const FileBytes source = ReadWholeFile(files.input, kMaxDatabaseFileBytes);
-  if (!source) {
-    return Fail(kFileError, "cannot read " + files.input);
-  }
-  const auto compiled = CompileDatabaseSource(source.bytes);
-  if (const auto* error = std::get_if<SourceError>(&compiled)) {
-    return Fail(kFileError,
-                files.input + ":" + std::to_string(error->line) + ": " + error->message);
+  const auto compiled =
+      CompileSourceFile(files.input, kMaxDatabaseFileBytes, CompileDatabaseSource);
+  if (const int* code = std::get_if<int>(&compiled)) {
+    return *code;
   }
   const auto& database = std::get<CompiledDatabase>(compiled);
   const auto image = BuildDatabaseFile(database.records);
   if (image.badRecord) {
-    return Fail(kFileError, files.input + ":" + std::to_string(database.lines[*image.badRecord]) +
-                                ": record cannot be stored");
+    return FailAtLine(files.input, database.lines[*image.badRecord], "record cannot be stored");
   }
-  if (!WriteOutput(files.output, image.bytes)) {
-    return Fail(kFileError, "cannot write " + files.output);
-  }
-  return kSuccess;
+  return WriteCommandOutput(files.output, image.bytes);
 }
 
 // The records of a database file, or the exit code after the one line explaining why not.
@@ -57,10 +49,7 @@ int Dump(const FileArguments& files) {
     text += record;
     text += '\n';
   }
-  if (!WriteOutput("", text)) {
-    return Fail(kFileError, "cannot write to standard output");
-  }
-  return kSuccess;
+  return WriteCommandOutput("", text);
 }
 
 int Decompile(const FileArguments& files) {
@@ -68,36 +57,20 @@ int Decompile(const FileArguments& files) {
   if (const int* code = std::get_if<int>(&read)) {
     return *code;
   }
-  if (!WriteOutput(files.output, DecompileDatabase(std::get<std::vector<std::string>>(read)))) {
-    return Fail(kFileError,
-                "cannot write " + (files.output.empty() ? "to standard output" : files.output));
-  }
-  return kSuccess;
+  return WriteCommandOutput(files.output,
+                            DecompileDatabase(std::get<std::vector<std::string>>(read)));
 }
+
+constexpr FileVerb kVerbs[] = {
+    {"compile", FileVerb::kFileRequired, Compile},
+    {"dump", FileVerb::kStandardOutputOnly, Dump},
+    {"decompile", FileVerb::kFileOrStandardOutput, Decompile},
+};
 
 }  // namespace
 
 int DbCommand(const std::vector<std::string>& args) {
-  if (args.empty()) {
-    return Fail(kUsageError, UsageOf("db"));
-  }
-  const std::string& verb = args[0];
-  const std::vector<std::string> rest(args.begin() + 1, args.end());
-  const bool takesOutput = verb != "dump";
-  const auto files = ParseFileArguments(rest, takesOutput);
-  if (!files || (verb == "compile" && files->output.empty())) {
-    return Fail(kUsageError, UsageOf("db"));
-  }
-  if (verb == "compile") {
-    return Compile(*files);
-  }
-  if (verb == "dump") {
-    return Dump(*files);
-  }
-  if (verb == "decompile") {
-    return Decompile(*files);
-  }
-  return Fail(kUsageError, UsageOf("db"));
+  return RunFileVerb("db", kVerbs, args);
 }
 
 }  // namespace zentrova::tool

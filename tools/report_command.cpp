@@ -47,23 +47,16 @@ int ReportCommand(const std::vector<std::string>& args) {
     return Fail(kUsageError, UsageOf("report"));
   }
   ToolProgram tool;
-  tool.EchoMessages(false);
-  if (const int code = tool.OpenDatabaseAndSession(arguments->database, arguments->session);
-      code != kSuccess) {
+  if (const int code = OpenSessionQuietly(tool, *arguments); code != kSuccess) {
     return code;
   }
-  CollectSession(tool.program);
   UpdateQueueStatus(tool.program);
   ShowReport(tool.program, kSummaryReport);
   const std::string text =
       arguments->choice == "--json"
           ? ResultsJson(tool.program)
           : SummaryReportFileBytes(tool.program, ReportFormatOf(arguments->choice));
-  if (!WriteOutput(arguments->output, text)) {
-    return Fail(kFileError, "cannot write " + (arguments->output.empty() ? "to standard output"
-                                                                         : arguments->output));
-  }
-  return kSuccess;
+  return WriteCommandOutput(arguments->output, text);
 }
 
 }  // namespace zentrova::tool

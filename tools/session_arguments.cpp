@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "session/session_model.h"
+#include "tool_command.h"
+#include "tool_program.h"
+
 namespace zentrova::tool {
 
 std::optional<SessionArguments> ParseSessionArguments(const std::vector<std::string>& args,
@@ -27,6 +31,16 @@ std::optional<SessionArguments> ParseSessionArguments(const std::vector<std::str
     return std::nullopt;
   }
   return parsed;
+}
+
+int OpenSessionQuietly(ToolProgram& tool, const SessionArguments& arguments) {
+  tool.EchoMessages(false);
+  if (const int code = tool.OpenDatabaseAndSession(arguments.database, arguments.session);
+      code != kSuccess) {
+    return code;
+  }
+  CollectSession(tool.program);
+  return kSuccess;
 }
 
 }  // namespace zentrova::tool

@@ -19,4 +19,9 @@ struct SessionArguments {
 std::optional<SessionArguments> ParseSessionArguments(const std::vector<std::string>& args,
                                                       const std::vector<std::string>& choices);
 
+class ToolProgram;
+// Opens the session with its database as the program shows it once opened, its boxes
+// collected; the subcommand's exit code. The subcommand reports failures in its own words.
+int OpenSessionQuietly(ToolProgram& tool, const SessionArguments& arguments);
+
 }  // namespace zentrova::tool

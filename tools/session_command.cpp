@@ -6,15 +6,12 @@
 
 #include "db_arguments.h"
 #include "session/session_export.h"
-#include "session/session_model.h"
 #include "session_arguments.h"
 #include "tool_command.h"
 #include "tool_commands.h"
 #include "tool_program.h"
 
 namespace zentrova::tool {
-
-namespace {}  // namespace
 
 int SessionCommand(const std::vector<std::string>& args) {
   if (args.empty() || args[0] != "export") {
@@ -26,17 +23,10 @@ int SessionCommand(const std::vector<std::string>& args) {
     return Fail(kUsageError, UsageOf("session"));
   }
   ToolProgram tool;
-  tool.EchoMessages(false);
-  if (const int code = tool.OpenDatabaseAndSession(arguments->database, arguments->session);
-      code != kSuccess) {
+  if (const int code = OpenSessionQuietly(tool, *arguments); code != kSuccess) {
     return code;
   }
-  CollectSession(tool.program);
-  if (!WriteOutput(arguments->output, SessionExportText(tool.program))) {
-    return Fail(kFileError, "cannot write " + (arguments->output.empty() ? "to standard output"
-                                                                         : arguments->output));
-  }
-  return kSuccess;
+  return WriteCommandOutput(arguments->output, SessionExportText(tool.program));
 }
 
 }  // namespace zentrova::tool

@@ -12,14 +12,10 @@ namespace zentrova::tool {
 namespace {
 
 int Compile(const FileArguments& files) {
-  const FileBytes source = ReadWholeFile(files.input, kMaxStringTableFileBytes);
-  if (!source) {
-    return Fail(kFileError, "cannot read " + files.input);
-  }
-  const auto compiled = CompileStringsSource(source.bytes);
-  if (const auto* error = std::get_if<SourceError>(&compiled)) {
-    return Fail(kFileError,
-                files.input + ":" + std::to_string(error->line) + ": " + error->message);
+  const auto compiled =
+      CompileSourceFile(files.input, kMaxStringTableFileBytes, CompileStringsSource);
+  if (const int* code = std::get_if<int>(&compiled)) {
+    return *code;
   }
   if (!WriteStringTableFile(files.output, std::get<std::map<int, std::string>>(compiled))) {
     return Fail(kFileError, "cannot write " + files.output);
@@ -35,31 +31,18 @@ int Dump(const FileArguments& files) {
   if (!table) {
     return Fail(kFileError, files.input + ": not a well-formed string table");
   }
-  if (!WriteOutput("", DecompileStrings(*table))) {
-    return Fail(kFileError, "cannot write to standard output");
-  }
-  return kSuccess;
+  return WriteCommandOutput("", DecompileStrings(*table));
 }
+
+constexpr FileVerb kVerbs[] = {
+    {"compile", FileVerb::kFileRequired, Compile},
+    {"dump", FileVerb::kStandardOutputOnly, Dump},
+};
 
 }  // namespace
 
 int StringsCommand(const std::vector<std::string>& args) {
-  if (args.empty()) {
-    return Fail(kUsageError, UsageOf("strings"));
-  }
-  const std::string& verb = args[0];
-  const std::vector<std::string> rest(args.begin() + 1, args.end());
-  const auto files = ParseFileArguments(rest, verb == "compile");
-  if (!files || (verb == "compile" && files->output.empty())) {
-    return Fail(kUsageError, UsageOf("strings"));
-  }
-  if (verb == "compile") {
-    return Compile(*files);
-  }
-  if (verb == "dump") {
-    return Dump(*files);
-  }
-  return Fail(kUsageError, UsageOf("strings"));
+  return RunFileVerb("strings", kVerbs, args);
 }
 
 }  // namespace zentrova::tool

@@ -12,6 +12,10 @@ int Fail(int code, const std::string& message) {
   return code;
 }
 
+int FailAtLine(const std::string& path, int line, const std::string& message) {
+  return Fail(kFileError, path + ":" + std::to_string(line) + ": " + message);
+}
+
 std::string UsageOf(const std::string& name) {
   const cli::Manual& manual = cli::ToolManual();
   const cli::ManualCommand* command = cli::FindCommand(manual, name);

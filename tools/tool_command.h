@@ -18,6 +18,8 @@ struct ToolCommand {
 
 // Prints "zentrova-tool: " + message on standard error and returns `code`.
 int Fail(int code, const std::string& message);
+// A fault at a line of a file the user wrote: "FILE:LINE: message", a file error.
+int FailAtLine(const std::string& path, int line, const std::string& message);
 
 // The "usage:" lines of the command called `name`, from the tool's manual.
 std::string UsageOf(const std::string& name);
