@@ -15,12 +15,11 @@ namespace zentrova {
 
 namespace {
 
-constexpr PictureButton kListButtons[] = {
-    {"Command28", "+", "Add a Session into the List", AddSessionToBatch},
-    {"Command29", "\u2212", "Remove a Session from the List", RemoveBatchSession},
-    {"Command30", "\u2191", "Move Up", MoveBatchSessionUp},
-    {"Command31", "\u2193", "Move Down", MoveBatchSessionDown},
-    {"Command12", "\u00d7", "Remove All", RemoveAllBatchSessions},
+constexpr ListEditButtons kEditButtons = {
+    {"Command28", "Command29", "Command30", "Command31", "Command12"},
+    "Session",
+    {AddSessionToBatch, RemoveBatchSession, MoveBatchSessionUp, MoveBatchSessionDown,
+     RemoveAllBatchSessions},
 };
 
 }  // namespace
@@ -38,7 +37,7 @@ BatchTab::BatchTab(Program& program, QWidget* parent)
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("Label13"));
   auto* row = new QHBoxLayout;
-  AddPictureButtons(row, Frame(), program_, kListButtons);
+  AddListEditButtons(row, Frame(), program_, kEditButtons);
   row->addStretch(1);
   UnderList()->addLayout(row);
   // The run buttons and the status line sit outside the frame: a running batch disables the

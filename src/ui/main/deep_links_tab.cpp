@@ -15,12 +15,10 @@ namespace zentrova {
 
 namespace {
 
-constexpr PictureButton kListButtons[] = {
-    {"AddDeepLink", "+", "Add a Link into the List", ShowLinkDialog},
-    {"RemoveDeepLink", "\u2212", "Remove a Link from the List", RemoveDeepLink},
-    {"MoveDeepLinkUp", "\u2191", "Move Up", MoveDeepLinkUp},
-    {"MoveDeepLinkDown", "\u2193", "Move Down", MoveDeepLinkDown},
-    {"RemoveAllDeepLinks", "\u00d7", "Remove All", RemoveAllDeepLinks},
+constexpr ListEditButtons kEditButtons = {
+    {"AddDeepLink", "RemoveDeepLink", "MoveDeepLinkUp", "MoveDeepLinkDown", "RemoveAllDeepLinks"},
+    "Link",
+    {ShowLinkDialog, RemoveDeepLink, MoveDeepLinkUp, MoveDeepLinkDown, RemoveAllDeepLinks},
 };
 
 }  // namespace
@@ -30,7 +28,7 @@ DeepLinksTab::DeepLinksTab(Program& program, QWidget* parent)
                   QStringLiteral("Deep Promotion Link List"), parent) {
   OnRowChosen(SelectDeepLink);
   auto* row = new QHBoxLayout;
-  AddPictureButtons(row, Frame(), program_, kListButtons);
+  AddListEditButtons(row, Frame(), program_, kEditButtons);
   auto* check = new ProfileCheckBox(
       program, 5, QStringLiteral("Use this list for Deep Promotion in current Session"), Frame());
   // The registration page's "Activated"/"Deactivated" label follows the box.

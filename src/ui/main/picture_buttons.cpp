@@ -23,18 +23,38 @@ QIcon SymbolIcon(const QString& symbol) {
   return QIcon(pixmap);
 }
 
-void AddPictureButtons(QBoxLayout* row, QWidget* parent, Program& program,
-                       std::span<const PictureButton> buttons) {
-  for (const PictureButton& entry : buttons) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(entry.name));
-    button->setIcon(SymbolIcon(QString::fromUtf8(entry.symbol)));
-    button->setIconSize(QSize(18, 18));
-    button->setToolTip(QString::fromLatin1(entry.toolTip));
-    button->setAccessibleName(button->toolTip());
-    QObject::connect(button, &QToolButton::clicked, parent,
-                     [&program, command = entry.command] { command(program); });
-    row->addWidget(button);
+namespace {
+
+// A button showing the symbol (UTF-8) that runs its command on the program.
+void AddSymbolButton(QBoxLayout* row, QWidget* parent, Program& program, const char* name,
+                     const char* symbol, const QString& toolTip, void (*command)(Program&)) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setIcon(SymbolIcon(QString::fromUtf8(symbol)));
+  button->setIconSize(QSize(18, 18));
+  button->setToolTip(toolTip);
+  button->setAccessibleName(toolTip);
+  QObject::connect(button, &QToolButton::clicked, parent,
+                   [&program, command] { command(program); });
+  row->addWidget(button);
+}
+
+}  // namespace
+
+void AddListEditButtons(QBoxLayout* row, QWidget* parent, Program& program,
+                        const ListEditButtons& buttons) {
+  const char* const symbols[] = {"+", "\u2212", "\u2191", "\u2193", "\u00d7"};
+  const QString item = QString::fromLatin1(buttons.row);
+  const QString toolTips[] = {
+      QStringLiteral("Add a %1 into the List").arg(item),
+      QStringLiteral("Remove a %1 from the List").arg(item),
+      QStringLiteral("Move Up"),
+      QStringLiteral("Move Down"),
+      QStringLiteral("Remove All"),
+  };
+  for (size_t i = 0; i < buttons.names.size(); ++i) {
+    AddSymbolButton(row, parent, program, buttons.names[i], symbols[i], toolTips[i],
+                    buttons.commands[i]);
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <span>
+#include <array>
 
 #include <QString>
 
@@ -16,14 +16,14 @@ namespace zentrova {
 // what they do. The symbol is drawn, so it needs no artwork and stays sharp at any scale.
 QIcon SymbolIcon(const QString& symbol);
 
-struct PictureButton {
-  const char* name;
-  const char* symbol;  // UTF-8
-  const char* toolTip;
-  void (*command)(Program&);
+// The buttons of a list the user edits, in their order: add, remove, move up, move down,
+// remove all. Every such list shows the same symbols and tool tips but for the word for a row.
+struct ListEditButtons {
+  std::array<const char*, 5> names;
+  const char* row;  // as the tool tips name it: "Session", "Link"
+  std::array<void (*)(Program&), 5> commands;
 };
-// Adds one button per entry, left to right, each running its command on the program.
-void AddPictureButtons(QBoxLayout* row, QWidget* parent, Program& program,
-                       std::span<const PictureButton> buttons);
+void AddListEditButtons(QBoxLayout* row, QWidget* parent, Program& program,
+                        const ListEditButtons& buttons);
 
 }  // namespace zentrova

@@ -11,18 +11,7 @@ namespace zentrova {
 
 namespace {
 
-QString BoxName(int slot) {
-  return QStringLiteral("vartext_%1").arg(slot);
-}
-
 const QString kTooLong = QStringLiteral("This box holds at most %1 characters");
-
-// The refusal stands right under the box the user is typing into, where the eye already is;
-// the status line below the pages repeats it.
-void ShowRefusalAtBox(QWidget* box, StatusLine* status) {
-  status->ShowRefusedCharacter();
-  QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), status->text(), box);
-}
 
 // The session keeps line breaks as CR LF, as exported and submitted texts need them; the
 // box shows each as one line break.
@@ -32,10 +21,36 @@ QString ShownLines(const std::string& bytes) {
 
 }  // namespace
 
+template <class Box>
+ProfileSlotBox<Box>::ProfileSlotBox(Program& program, StatusLine* status, int slot, QWidget* parent)
+    : Box(parent), program_(program), status_(status), slot_(slot) {
+  this->setObjectName(QStringLiteral("vartext_%1").arg(slot));
+}
+
+template <class Box>
+void ProfileSlotBox<Box>::focusInEvent(QFocusEvent* event) {
+  Box::focusInEvent(event);
+  status_->ShowHint(kFieldHintBase + slot_);
+}
+
+// Where the eye already is; the status line below the pages repeats it.
+template <class Box>
+void ProfileSlotBox<Box>::ShowRefusedCharacter() {
+  status_->ShowRefusedCharacter();
+  QToolTip::showText(this->mapToGlobal(QPoint(0, this->height())), status_->text(), this);
+}
+
+template <class Box>
+void ProfileSlotBox<Box>::Store(const std::string& bytes) {
+  SetBoxText(program_, slot_, bytes);
+}
+
+template class ProfileSlotBox<QLineEdit>;
+template class ProfileSlotBox<QPlainTextEdit>;
+
 ProfileLineBox::ProfileLineBox(Program& program, StatusLine* status, int slot, int maxLength,
                                QWidget* parent)
-    : QLineEdit(parent), program_(program), status_(status), slot_(slot) {
-  setObjectName(BoxName(slot));
+    : ProfileSlotBox(program, status, slot, parent) {
   if (maxLength > 0) {
     setMaxLength(maxLength);
   }
@@ -43,45 +58,34 @@ ProfileLineBox::ProfileLineBox(Program& program, StatusLine* status, int slot, i
 }
 
 void ProfileLineBox::Refresh() {
-  const QString shown = DecodeWindows1252(program_.session.editor.boxText[slot_]);
+  const QString shown = DecodeWindows1252(Stored());
   if (text() != shown) {
     setText(shown);
   }
-}
-
-void ProfileLineBox::focusInEvent(QFocusEvent* event) {
-  QLineEdit::focusInEvent(event);
-  status_->ShowHint(kFieldHintBase + slot_);
 }
 
 void ProfileLineBox::TakeUserEdit(const QString& text) {
   const Windows1252Text encoded = EncodeWindows1252(text);
   if (encoded.unmappable > 0) {
     const int cursor = cursorPosition();
-    const int typed =
-        text.size() - DecodeWindows1252(program_.session.editor.boxText[slot_]).size();
+    const int typed = text.size() - DecodeWindows1252(Stored()).size();
     Refresh();
     setCursorPosition(std::max(0, cursor - std::max(0, typed)));
-    ShowRefusalAtBox(this, status_);
+    ShowRefusedCharacter();
     return;
   }
-  SetBoxText(program_, slot_, encoded.bytes);
+  Store(encoded.bytes);
 }
 
 ProfileTextBox::ProfileTextBox(Program& program, StatusLine* status, int slot, int maxLength,
                                QWidget* parent)
-    : QPlainTextEdit(parent),
-      program_(program),
-      status_(status),
-      slot_(slot),
-      maxLength_(maxLength) {
-  setObjectName(BoxName(slot));
+    : ProfileSlotBox(program, status, slot, parent), maxLength_(maxLength) {
   setTabChangesFocus(true);
   connect(this, &QPlainTextEdit::textChanged, this, &ProfileTextBox::TakeUserEdit);
 }
 
 void ProfileTextBox::Refresh() {
-  if (toPlainText() != ShownLines(program_.session.editor.boxText[slot_])) {
+  if (toPlainText() != ShownLines(Stored())) {
     ShowStored();
   }
 }
@@ -89,16 +93,11 @@ void ProfileTextBox::Refresh() {
 void ProfileTextBox::ShowStored() {
   showing_ = true;
   const int cursor = textCursor().position();
-  setPlainText(ShownLines(program_.session.editor.boxText[slot_]));
+  setPlainText(ShownLines(Stored()));
   QTextCursor restored = textCursor();
   restored.setPosition(std::min(cursor, static_cast<int>(toPlainText().size())));
   setTextCursor(restored);
   showing_ = false;
-}
-
-void ProfileTextBox::focusInEvent(QFocusEvent* event) {
-  QPlainTextEdit::focusInEvent(event);
-  status_->ShowHint(kFieldHintBase + slot_);
 }
 
 void ProfileTextBox::TakeUserEdit() {
@@ -110,7 +109,7 @@ void ProfileTextBox::TakeUserEdit() {
   const Windows1252Text encoded = EncodeWindows1252(text);
   if (encoded.unmappable > 0) {
     ShowStored();
-    ShowRefusalAtBox(this, status_);
+    ShowRefusedCharacter();
     return;
   }
   if (maxLength_ > 0 && static_cast<int>(encoded.bytes.size()) > maxLength_) {
@@ -118,7 +117,7 @@ void ProfileTextBox::TakeUserEdit() {
     status_->ShowRefusal(kTooLong.arg(maxLength_));
     return;
   }
-  SetBoxText(program_, slot_, encoded.bytes);
+  Store(encoded.bytes);
 }
 
 ProfileCheckBox::ProfileCheckBox(Program& program, int number, const QString& caption,
