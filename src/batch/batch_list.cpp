@@ -1,9 +1,9 @@
 #include "batch/batch_list.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "batch/session_queue_count.h"
+#include "program/chosen_row.h"
 #include "session/file_dialogs.h"
 
 namespace zentrova {
@@ -18,11 +18,11 @@ int RowCount(const Program& program) {
   return static_cast<int>(program.batch.sessions.size());
 }
 
-void SwapRows(Program& program, int row, int other) {
-  auto& sessions = program.batch.sessions;
-  std::swap(sessions[static_cast<size_t>(row)], sessions[static_cast<size_t>(other)]);
-  program.batch.currentRow = other;
-  program.views.Changed(View::Batch);
+void MoveBatchSession(Program& program, int step) {
+  if (ListUnlocked(program) &&
+      MoveChosenRow(program.batch.sessions, program.batch.currentRow, step)) {
+    program.views.Changed(View::Batch);
+  }
 }
 
 }  // namespace
@@ -57,32 +57,22 @@ void AddBatchEntry(Program& program, const std::string& path) {
 }
 
 void SelectBatchSession(Program& program, int row) {
-  program.batch.currentRow = row >= 0 && row < RowCount(program) ? row : -1;
+  ChooseRow(program.batch.sessions, program.batch.currentRow, row);
   program.views.Changed(View::Batch);
 }
 
 void RemoveBatchSession(Program& program) {
-  const int row = program.batch.currentRow;
-  if (!ListUnlocked(program) || row < 0 || row >= RowCount(program)) {
-    return;
+  if (ListUnlocked(program) && RemoveChosenRow(program.batch.sessions, program.batch.currentRow)) {
+    program.views.Changed(View::Batch);
   }
-  program.batch.sessions.erase(program.batch.sessions.begin() + row);
-  program.batch.currentRow = std::min(row, RowCount(program) - 1);
-  program.views.Changed(View::Batch);
 }
 
 void MoveBatchSessionUp(Program& program) {
-  const int row = program.batch.currentRow;
-  if (ListUnlocked(program) && row >= 1 && row < RowCount(program)) {
-    SwapRows(program, row, row - 1);
-  }
+  MoveBatchSession(program, -1);
 }
 
 void MoveBatchSessionDown(Program& program) {
-  const int row = program.batch.currentRow;
-  if (ListUnlocked(program) && row >= 0 && row < RowCount(program) - 1) {
-    SwapRows(program, row, row + 1);
-  }
+  MoveBatchSession(program, 1);
 }
 
 void RemoveAllBatchSessions(Program& program) {

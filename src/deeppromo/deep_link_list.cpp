@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engines/engine_lists.h"
+#include "program/chosen_row.h"
 #include "session/session_model.h"
 #include "text/ascii_case.h"
 
@@ -32,12 +33,13 @@ void ListChanged(Program& program) {
   program.views.Changed(View::DeepLinks);
 }
 
-void SwapRows(Program& program, int row, int other) {
-  auto& links = program.deepPromotion.links;
-  std::swap(links[static_cast<size_t>(row)], links[static_cast<size_t>(other)]);
-  program.deepPromotion.currentRow = other;
-  MarkSessionChanged(program);
-  program.views.Changed(View::DeepLinks);
+// A move changes no count: the queue status stays as it is.
+void MoveDeepLink(Program& program, int step) {
+  DeepPromotionState& deep = program.deepPromotion;
+  if (ListUnlocked(program) && MoveChosenRow(deep.links, deep.currentRow, step)) {
+    MarkSessionChanged(program);
+    program.views.Changed(View::DeepLinks);
+  }
 }
 
 }  // namespace
@@ -82,33 +84,23 @@ void RemoveDuplicateLinks(Program& program) {
 }
 
 void SelectDeepLink(Program& program, int row) {
-  program.deepPromotion.currentRow = row >= 0 && row < RowCount(program) ? row : -1;
+  ChooseRow(program.deepPromotion.links, program.deepPromotion.currentRow, row);
   program.views.Changed(View::DeepLinks);
 }
 
 void RemoveDeepLink(Program& program) {
-  const int row = program.deepPromotion.currentRow;
-  if (!ListUnlocked(program) || row < 0 || row >= RowCount(program)) {
-    return;
+  DeepPromotionState& deep = program.deepPromotion;
+  if (ListUnlocked(program) && RemoveChosenRow(deep.links, deep.currentRow)) {
+    ListChanged(program);
   }
-  auto& links = program.deepPromotion.links;
-  links.erase(links.begin() + row);
-  program.deepPromotion.currentRow = std::min(row, RowCount(program) - 1);
-  ListChanged(program);
 }
 
 void MoveDeepLinkUp(Program& program) {
-  const int row = program.deepPromotion.currentRow;
-  if (ListUnlocked(program) && row >= 1 && row < RowCount(program)) {
-    SwapRows(program, row, row - 1);
-  }
+  MoveDeepLink(program, -1);
 }
 
 void MoveDeepLinkDown(Program& program) {
-  const int row = program.deepPromotion.currentRow;
-  if (ListUnlocked(program) && row >= 0 && row < RowCount(program) - 1) {
-    SwapRows(program, row, row + 1);
-  }
+  MoveDeepLink(program, 1);
 }
 
 void RemoveAllDeepLinks(Program& program) {
