@@ -25,6 +25,7 @@
 
 #include "app/platform/qt_clock.h"
 #include "app/platform/qt_timer.h"
+#include "bench_engines.h"
 #include "engines/engine_lists.h"
 #include "ports/headless_ports.h"
 #include "ports/platform_ports.h"
@@ -77,21 +78,8 @@ void FillQueue(Program& program, const Queue& queue, const std::string& action) 
   program.database = SubmissionDatabase();
   program.engineLists.engineList = SortedList();
   for (int i = 1; i <= queue.engines; ++i) {
-    EngineRecord engine;
-    char name[32];
-    std::snprintf(name, sizeof name, "Engine %03d", i);
-    engine.name = name;
-    engine.kind = kSearchEngine;
-    engine.actionUrl = action;
-    engine.method = kPost;
-    engine.successMarker = "Thank you";
-    engine.fieldCount = 2;
-    engine.fieldNames[1] = "url";
-    engine.fieldValues[1] = "%001";
-    engine.fieldNames[2] = "title";
-    engine.fieldValues[2] = "%002";
-    SortedList& list = program.engineLists.engineList;
-    list.SetMarked(list.Add(engine.name, program.database.AddEngine(engine)), true);
+    QueueEngine(program, FormEngine(NumberedName("Engine", 3, i), kSearchEngine, kPost, action,
+                                    "Thank you", {{"url", "%001"}, {"title", "%002"}}));
   }
   program.deepPromotion.links.clear();
   for (int i = 1; i <= queue.deepLinks; ++i) {

@@ -22,6 +22,7 @@
 #include "app/platform/qt_clock.h"
 #include "app/platform/qt_http_client.h"
 #include "app/platform/qt_timer.h"
+#include "bench_engines.h"
 #include "ports/headless_ports.h"
 #include "ports/platform_ports.h"
 #include "program/program.h"
@@ -64,11 +65,6 @@ struct BenchProgram {
   void SetProfile(int slot, const std::string& value) {
     program.session.profile[slot] = value;
     program.session.editor.boxText[slot] = value;
-  }
-  void Queue(EngineRecord engine) {
-    SortedList& list = program.engineLists.engineList;
-    const std::string name = engine.name;
-    list.SetMarked(list.Add(name, program.database.AddEngine(std::move(engine))), true);
   }
   RunFigures Run() {
     QEventLoop loop;
@@ -156,7 +152,7 @@ int main(int argc, char** argv) {
     engine.kind = kSearchEngine;
     engine.protocol = kIndexNowProtocol;
     engine.actionUrl = base + "/indexnow";
-    bench.Queue(engine);
+    QueueEngine(bench.program, std::move(engine));
     json = bench.Run();
   }
   const long long jsonAddresses = addressesReceived;
@@ -168,20 +164,9 @@ int main(int argc, char** argv) {
     // One GET engine per address: a form carries one page, and an engine's Deep Promotion
     // stops at 25 links.
     for (int i = 1; i <= pages; ++i) {
-      EngineRecord engine;
-      char name[32];
-      std::snprintf(name, sizeof name, "Ping %05d", i);
-      engine.name = name;
-      engine.kind = kDirectory;
-      engine.method = kGet;
-      engine.actionUrl = base + "/indexnow";
-      engine.successMarker = base + "/";
-      engine.fieldCount = 2;
-      engine.fieldNames[1] = "url";
-      engine.fieldValues[1] = PageAddress(base, i);
-      engine.fieldNames[2] = "key";
-      engine.fieldValues[2] = kKey;
-      bench.Queue(std::move(engine));
+      QueueEngine(bench.program,
+                  FormEngine(NumberedName("Ping", 5, i), kDirectory, kGet, base + "/indexnow",
+                             base + "/", {{"url", PageAddress(base, i)}, {"key", kKey}}));
     }
     forms = bench.Run();
   }
