@@ -234,9 +234,19 @@ int RunCommand(const std::vector<std::string>& args) {
     }
   });
 
-  RunOutput output(std::cout, OutputMode(arguments.json),
-                   program.engineLists.engineList.MarkedCount(), TerminalWidth());
+  RunOutput output(std::cout, OutputMode(arguments.json), EnginesOfTheRun(program),
+                   TerminalWidth());
+  // An engine counts once the run takes it up, whether the browser or the HTTP client
+  // submits to it.
   std::set<int> enginesStarted;
+  program.views.Subscribe([&](View view) {
+    const ProgressPanel& progress = program.progress;
+    if (view == View::Progress && !progress.engineInProcess.empty() &&
+        enginesStarted.insert(program.run.currentEngine).second) {
+      output.EngineStarted(static_cast<int>(enginesStarted.size()),
+                           Printable(progress.engineInProcess));
+    }
+  });
   size_t printed = 0;
   // A line is printed once the core has recorded its verdict, which happens after the
   // browser event that brought the verdict has been handled.
@@ -247,11 +257,6 @@ int RunCommand(const std::vector<std::string>& args) {
                    PlainLine(lines[printed]));
       ++printed;
     }
-  };
-  recorder.submitted = [&] {
-    const SubmissionLine& line = recorder.Lines().back();
-    enginesStarted.insert(line.engineSlot);
-    output.EngineStarted(static_cast<int>(enginesStarted.size()), Printable(line.engine));
   };
   recorder.judged = [&] {
     output.Counted(recorder.Lines().back().verdict == "successful");

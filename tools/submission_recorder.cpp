@@ -22,9 +22,6 @@ void SubmissionRecorder::Submit(const FormRequest& request) {
   lines_.push_back(
       {program_.run.currentEngine, engine.name, program_.progress.linkInProcess, "", 0, ""});
   pending_ = true;
-  if (submitted) {
-    submitted();
-  }
   browser_.Submit(request);
 }
 

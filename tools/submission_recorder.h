@@ -41,9 +41,7 @@ class SubmissionRecorder : public Browser {
 
   const std::vector<SubmissionLine>& Lines() const { return lines_; }
 
-  // A submission went out (the last line), and the last line got its verdict. The core has not
-  // yet taken the verdict when the second is called.
-  std::function<void()> submitted;
+  // The last line got its verdict; the core has not yet taken it when this is called.
   std::function<void()> judged;
 
  private:

@@ -38,6 +38,9 @@ struct QueueChoice {
   int deepLink = 0;  // for kDeepLink: the link's number in the Deep Promotion list, from 1
 };
 QueueChoice SelectNextSubmission(Program& program);
+// The engines of the Online Queue that a run started now would submit to: every queued one
+// that the Do Not Repeat and adult-content boxes do not leave out, whatever its protocol.
+int EnginesOfTheRun(const Program& program);
 void StartSubmission(Program& program, const FormRequest& request);
 // A time-out fails the submission like a failed reply, but the engine's log page says why.
 void FinishSubmission(Program& program, SubmissionOutcome outcome);

@@ -64,6 +64,17 @@ QueueChoice SelectNextEngine(Program& program) {
 
 }  // namespace
 
+int EnginesOfTheRun(const Program& program) {
+  const SortedList& list = program.engineLists.engineList;
+  int engines = 0;
+  for (int row = 0; row < list.Count(); ++row) {
+    if (list.Row(row).marked && !SkipEngine(program, program.database.Engine(list.Row(row).data))) {
+      ++engines;
+    }
+  }
+  return engines;
+}
+
 QueueChoice SelectNextSubmission(Program& program) {
   RunState& run = program.run;
   if (run.deepLinkCounter > 1) {

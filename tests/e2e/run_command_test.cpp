@@ -10,6 +10,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <map>
+#include <set>
 #include <string>
 
 #include "event_wait.h"
@@ -124,8 +125,10 @@ TEST(RunCommandTest, SubmitsTheQueueHeadlessAndWritesTheResultsIntoTheSession) {
 }
 
 // A session on a database of the given source, with every engine queued and the profile set.
+// Every engine of the source queued; those named in `succeeded` hold a successful result.
 std::string WriteRunSession(const std::string& app, const QString& home, const std::string& source,
-                            const std::map<int, std::string>& profile) {
+                            const std::map<int, std::string>& profile,
+                            const std::set<std::string>& succeeded = {}) {
   WriteFileBytes(app + "engines.source", source);
   const QString appFolder = QString::fromStdString(app);
   ToolResult compiled = RunTool({"db", "compile", QString::fromStdString(app + "engines.source"),
@@ -144,8 +147,21 @@ std::string WriteRunSession(const std::string& app, const QString& home, const s
   for (int row = 0; row < list.Count(); ++row) {
     list.SetMarked(row, true);
   }
+  for (int slot = 1; slot <= program.database.EngineCount(); ++slot) {
+    if (succeeded.count(program.database.Engine(slot).name) > 0) {
+      program.database.Engine(slot).RegistrationStatus() = kSuccessful;
+    }
+  }
   WriteSession(program, session, false);
   return session;
+}
+
+// The source of an IndexNow engine that the fake server answers with HTTP `status`.
+std::string IndexNowEngineSource(const std::string& name, const FakeEngineServer& server,
+                                 const std::string& status) {
+  return "engine " + name + "\n  success " + server.Url("/") + "\n  action " +
+         server.Url("/indexnow/" + status) +
+         "\n  method GET\n  kind search engine\n  protocol indexnow\n  field url = %001\nend\n";
 }
 
 TEST(RunCommandTest, IndexNowEnginesReportTheirAnswerAndTheAddressesSent) {
@@ -154,11 +170,8 @@ TEST(RunCommandTest, IndexNowEnginesReportTheirAnswerAndTheAddressesSent) {
   const std::string app = home.filePath("app").toStdString() + "/";
   ASSERT_TRUE(QDir().mkpath(QString::fromStdString(app)));
   std::string source;
-  for (const char* status : {"202", "429"}) {
-    source += std::string("engine IndexNow ") + status + "\n  success " + server.Url("/") +
-              "\n  action " + server.Url(std::string("/indexnow/") + status) +
-              "\n  method GET\n  kind search engine\n  protocol indexnow\n"
-              "  field url = %001\nend\n";
+  for (const std::string status : {"202", "429"}) {
+    source += IndexNowEngineSource("IndexNow " + status, server, status);
   }
   const std::string page = server.Url("/pages/home.htm");
   const std::string session = WriteRunSession(
@@ -338,6 +351,44 @@ TEST(RunCommandTest, ALogFolderThatCannotBeMadeStopsTheRunBeforeAnySubmission) {
       << run.errors.toStdString();
   EXPECT_TRUE(fixture.server.Requests().empty());
   EXPECT_EQ(ReadFileBytes(fixture.session), session);
+}
+
+// IndexNow engines are engines of the run like the others; an engine the Do Not Repeat box
+// leaves out is none.
+TEST(RunCommandTest, ProgressCountsEveryEngineTheRunSubmitsTo) {
+  FakeEngineServer server;
+  QTemporaryDir home;
+  const std::string app = home.filePath("app").toStdString() + "/";
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(app)));
+  std::string source;
+  for (const char* name : {"Done Before", "Plain Echo"}) {
+    source += std::string("engine ") + name + "\n  success Thank you\n  action " +
+              server.Url("/echo") + "\n  method POST\n  kind directory\n  field url = %001\nend\n";
+  }
+  for (const char* name : {"IndexNow A", "IndexNow B"}) {
+    source += IndexNowEngineSource(name, server, "200");
+  }
+  const std::string session = WriteRunSession(
+      app, home.path(), source,
+      {{kPageAddress, server.Url("/pages/home.htm")}, {kIndexNowKey, "abcdefgh-1234"}},
+      {"Done Before"});
+  const ToolResult run =
+      RunToolOnTerminal({"run", QString::fromStdString(session), "--timeout", "5"}, home.path(),
+                        QString::fromStdString(app), 100);
+  ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+  // The terminal carries standard error too: the browser's own notices may follow a name.
+  const QRegularExpression progress(
+      "^engine (\\d+ of \\d+) .* failed  (Done Before|IndexNow A|IndexNow B|Plain Echo)");
+  QStringList counted;
+  for (const QString& drawn : run.output.split(QRegularExpression("\\r\\x1b\\[K|\\r\\n"))) {
+    if (const QRegularExpressionMatch engine = progress.match(drawn); engine.hasMatch()) {
+      counted << engine.captured(1) + " " + engine.captured(2);
+    }
+  }
+  counted.removeDuplicates();
+  EXPECT_EQ(counted.join(", ").toStdString(),
+            "1 of 3 IndexNow A, 2 of 3 IndexNow B, 3 of 3 Plain Echo")
+      << run.output.toStdString();
 }
 
 TEST(RunCommandTest, RefusesBadArgumentsBeforeStartingTheBrowser) {
