@@ -170,7 +170,7 @@ bool ExtractingFromWeb(const Program& program) {
   return program.deepPromotion.extraction.pending;
 }
 
-void OnDocumentCompleted(Program& program, const std::string& url) {
+void OnDocumentCompleted(Program& program) {
   if (Extraction(program).pending) {
     ExtractLinksFromDocument(program);
   }

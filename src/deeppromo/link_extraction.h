@@ -13,7 +13,7 @@ inline constexpr int kMaxSitemapFetches = 1000;
 // submission.
 bool ExtractingFromWeb(const Program& program);
 // The browser's document-completed event.
-void OnDocumentCompleted(Program& program, const std::string& url);
+void OnDocumentCompleted(Program& program);
 
 // "Extract" in the local file frame and in the web site frame, and the web frame's "Stop".
 void ExtractLinksFromFile(Program& program);

@@ -14,8 +14,9 @@ void ConnectPorts(Program& program) {
     ports.browser->events.navigationCompleted = [&program](const std::string& url, int httpStatus) {
       OnNavigationCompleted(program, url, httpStatus);
     };
-    ports.browser->events.documentCompleted = [&program](const std::string& url) {
-      OnDocumentCompleted(program, url);
+    // Which document completed does not matter: an extraction takes whatever the browser shows.
+    ports.browser->events.documentCompleted = [&program](const std::string&) {
+      OnDocumentCompleted(program);
     };
   }
   if (ports.replyTimer != nullptr) {

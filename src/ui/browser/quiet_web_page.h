@@ -15,14 +15,13 @@ class QuietWebPage : public QWebEnginePage {
   using QWebEnginePage::QWebEnginePage;
 
  protected:
-  void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override {}
-  bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override { return false; }
-  bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg, const QString& defaultValue,
-                        QString* result) override {
+  void javaScriptAlert(const QUrl&, const QString&) override {}
+  bool javaScriptConfirm(const QUrl&, const QString&) override { return false; }
+  bool javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) override {
     return false;
   }
-  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
-                                int lineNumber, const QString& sourceID) override {}
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                const QString&) override {}
 };
 
 }  // namespace zentrova
