@@ -79,11 +79,9 @@ ToolProgram::~ToolProgram() {
 }
 
 bool ToolProgram::OpenDatabase(const std::string& path) {
-  if (!LoadSubmissionDatabase(program, path)) {
+  if (!OpenSubmissionDatabase(program, path)) {
     return false;
   }
-  // As at the end of start-up: from here on the count is the number of engines.
-  program.database.engineSlotCount -= 1;
   NewSession(program);
   return true;
 }

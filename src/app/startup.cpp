@@ -53,7 +53,7 @@ bool InitializeApplication(Program& program) {
   program.text.serviceStatusUrl = ServiceStatusUrl(program);
   ShowRunStep(program, kRunIdle);
   program.ports.settings->Set(kVersionSection, kVersionKey, ProgramVersion());
-  if (!LoadSubmissionDatabase(program, DatabasePath(program))) {
+  if (!OpenSubmissionDatabase(program, DatabasePath(program))) {
     return false;
   }
   LoadBatchList(program);
@@ -61,9 +61,6 @@ bool InitializeApplication(Program& program) {
   program.busy.runBatch = true;
   program.busy.batchStop = false;
   program.busy.deepPromotionFrame = true;
-  // From here on the count is the number of engines: every walk over the table meets
-  // exactly the loaded engines.
-  program.database.engineSlotCount -= 1;
   program.views.Changed(View::BusyControls);
   program.views.Changed(View::Batch);
   return true;

@@ -83,10 +83,17 @@ bool LoadSubmissionDatabase(Program& program, const std::string& path) {
   }
   interpreter.Finish();
   program.database.recordTexts = std::move(texts);
-  // The slot the next engine would take; start-up lowers it to the engine count.
-  program.database.engineSlotCount = static_cast<int>(program.database.engines.size());
+  program.database.engineSlotCount = program.database.EngineCount() + 1;
   WriteManualPage(program, program.database.manualPageLines);
   program.views.Changed(View::ManualPage);
+  return true;
+}
+
+bool OpenSubmissionDatabase(Program& program, const std::string& path) {
+  if (!LoadSubmissionDatabase(program, path)) {
+    return false;
+  }
+  program.database.engineSlotCount = program.database.EngineCount();
   return true;
 }
 

@@ -16,7 +16,14 @@ std::string DatabasePath(const Program& program);
 std::string ManualPagePath(const Program& program);
 
 // Fills the engine table and the category groups, writes "SESSIONS/manual.htm". A missing or
-// malformed file shows the corrupted-database message and ends the program; false then.
+// malformed file shows the corrupted-database message and ends the program; false then. The
+// engine slot count is left as the data model has it while loading: the slot the next engine
+// would take, one past the last engine.
 bool LoadSubmissionDatabase(Program& program, const std::string& path);
+
+// The database as start-up opens it, for the program and the companion tool alike: loaded, and
+// its engine slot count settled to the number of engines, so that every walk over the table
+// meets exactly the loaded engines. False as for LoadSubmissionDatabase.
+bool OpenSubmissionDatabase(Program& program, const std::string& path);
 
 }  // namespace zentrova

@@ -160,6 +160,19 @@ TEST_F(DatabaseLoader, EndMarkerOrEndOfFileStopsTheData) {
   EXPECT_EQ(Database().engineSlotCount, 2);
 }
 
+TEST_F(DatabaseLoader, OpeningSettlesTheSlotCountToTheEnginesLoaded) {
+  // What start-up and the companion tool both see: every walk over the table meets exactly
+  // the loaded engines, none past them.
+  WriteFileBytes(Path(), DatabaseHeader() + LengthWord(17890) + ScrambledRecord("2A,m,FFa,GS") +
+                             ScrambledRecord("2B,m,FFb,GS"));
+  ASSERT_TRUE(OpenSubmissionDatabase(test.program, Path()));
+  EXPECT_EQ(Database().EngineCount(), 2);
+  EXPECT_EQ(Database().engineSlotCount, 2);
+
+  WriteFileBytes(Path(), "damaged");
+  EXPECT_FALSE(OpenSubmissionDatabase(test.program, Path()));
+}
+
 TEST_F(DatabaseLoader, RejectsDamagedFilesWholeWithTheDatabaseMessage) {
   const std::string engine = "2A,m,FFa,GS";
   std::vector<std::string> thirtyOneFields(31, "1f,v");
