@@ -40,10 +40,16 @@ QPixmap LampPicture(const Program& program, const char* name, const QColor& colo
   return picture;
 }
 
-QLabel* AddRow(QFormLayout* layout, const char* caption, const char* name) {
+// A value the user may select and copy, under the control name the tests and help know.
+QLabel* ValueLabel(const char* name) {
   auto* value = new QLabel;
   value->setObjectName(QString::fromLatin1(name));
   value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return value;
+}
+
+QLabel* AddRow(QFormLayout* layout, const char* caption, const char* name) {
+  QLabel* value = ValueLabel(name);
   layout->addRow(QString::fromLatin1(caption), value);
   return value;
 }
@@ -51,9 +57,7 @@ QLabel* AddRow(QFormLayout* layout, const char* caption, const char* name) {
 // One row of the status frame: its caption, and its count in the "Total" column.
 QLabel* AddCounter(QGridLayout* layout, const char* caption, const char* name) {
   const int row = layout->rowCount();
-  auto* value = new QLabel;
-  value->setObjectName(QString::fromLatin1(name));
-  value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QLabel* value = ValueLabel(name);
   value->setAlignment(Qt::AlignCenter);
   layout->addWidget(new QLabel(QString::fromLatin1(caption)), row, 0);
   layout->addWidget(value, row, 1);
